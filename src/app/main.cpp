@@ -1,0 +1,3 @@
+#include "programentry.h"
+
+int main(int argc, char **argv) { return calmdesk::runProgram(argc, argv); }

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace calmdesk {
+
+// Everything main() does: console commands without a display, or the editor.
+int runProgram(int argc, char **argv);
+
+} // namespace calmdesk
