@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+namespace calmdesk {
+
+// The connection the settings store works on, and how it came about.
+struct StoreDatabase
+{
+    sqlite3 *connection = nullptr;
+    // Where a damaged or unreadable file was moved; empty when nothing was moved.
+    QString setAsidePath;
+    // The file could not be used: the settings live in memory for this run only.
+    bool inMemory = false;
+    // The file can be read but not written.
+    bool readOnly = false;
+};
+
+// Opens (creating when missing) the settings database at path. A file that is not a
+// readable settings database is moved aside and replaced by an empty one; when no
+// file can be used, the result is an in-memory database. Never fails.
+StoreDatabase openStoreDatabase(const QString &path);
+
+} // namespace calmdesk

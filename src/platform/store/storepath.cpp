@@ -1,0 +1,20 @@
+#include "storepath.h"
+
+namespace calmdesk::storepath {
+
+QStringList components(const QString &keyPath)
+{
+    return keyPath.split(kSeparator, Qt::SkipEmptyParts);
+}
+
+QString folded(const QString &keyPath)
+{
+    return components(keyPath).join(kSeparator).toCaseFolded();
+}
+
+QString foldedName(const QString &name)
+{
+    return name.toCaseFolded();
+}
+
+} // namespace calmdesk::storepath
