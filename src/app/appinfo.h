@@ -5,7 +5,13 @@
 namespace calmdesk {
 
 // The program's name as the desktop shows it, and its version.
-inline QString programName() { return QStringLiteral("Calmdesk"); }
-inline QString programVersion() { return QStringLiteral("1.12"); }
+inline QString programName()
+{
+    return QStringLiteral("Calmdesk");
+}
+inline QString programVersion()
+{
+    return QStringLiteral("1.12");
+}
 
 } // namespace calmdesk

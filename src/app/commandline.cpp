@@ -40,8 +40,8 @@ QString commandLineHelp()
                "Opens FILE in the full-screen editor. When the editor already runs, FILE\n"
                "opens there and this start ends. /auto (or -auto) starts hidden in the tray.\n"
                "\n"
-               "The settings store:\n")
-           + regCommandUsage();
+               "The settings store:\n") +
+           regCommandUsage();
 }
 
 } // namespace calmdesk

@@ -1,3 +1,6 @@
 #include "programentry.h"
 
-int main(int argc, char **argv) { return calmdesk::runProgram(argc, argv); }
+int main(int argc, char **argv)
+{
+    return calmdesk::runProgram(argc, argv);
+}

@@ -2,12 +2,20 @@
 
 #include "appinfo.h"
 #include "commandline.h"
+#include "filedialogs.h"
+#include "handover.h"
+#include "messageboxes.h"
 #include "regcommand.h"
+#include "singleinstance.h"
 #include "sqlitesettingsstore.h"
+#include "startupplan.h"
+#include "terminationwatcher.h"
 #include "tfrmmain.h"
+#include "urlopener.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -49,16 +57,47 @@ int runConsoleCommand(int argc, char **argv, const CommandLine &commandLine)
     return 0;
 }
 
-int runEditor(int argc, char **argv)
+int runEditor(int argc, char **argv, const QStringList &arguments)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName());
     QApplication::setApplicationDisplayName(programName());
     QApplication::setApplicationVersion(programVersion());
     QApplication::setDesktopFileName(QStringLiteral("calmdesk"));
+    // The editor lives on in the tray when its window is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    TfrmMain window;
-    window.show();
+    SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
+    SingleInstance instance;
+    if (!instance.start()) {
+        handOverToRunningInstance(instance, store, arguments);
+        return 0;
+    }
+
+    QtMessageBoxes messages(nullptr);
+    QtFileDialogs dialogs(nullptr);
+    TfrmMain::Services services{
+        store, messages, dialogs, desktopUrlOpener(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
+    TfrmMain window(services);
+    messages.setParentWidget(&window);
+    dialogs.setParentWidget(&window);
+
+    QObject::connect(&instance, &SingleInstance::activateRequested, &window,
+                     &TfrmMain::bringToFront);
+    QObject::connect(&instance, &SingleInstance::openRequested, &window, &TfrmMain::onOpenRequest);
+    QObject::connect(&window, &TfrmMain::closed, &app, &QCoreApplication::quit);
+    // Ended from outside (kill, the session, Ctrl+C): close as the writer would.
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &window,
+                     &QWidget::close);
+
+    window.FormCreate(arguments);
+    // /auto anywhere on the command line keeps the window in the tray.
+    if (commandLineAsksHidden(arguments)) {
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        window.hide();
+    }
     return app.exec();
 }
 
@@ -72,7 +111,7 @@ int runProgram(int argc, char **argv)
 
     const CommandLine commandLine = parseCommandLine(arguments);
     if (commandLine.mode == CommandLine::Mode::Editor)
-        return runEditor(argc, argv);
+        return runEditor(argc, argv, commandLine.editorArguments);
     return runConsoleCommand(argc, argv, commandLine);
 }
 

@@ -1,19 +1,72 @@
 #include "tfrmmain.h"
 
 #include "appinfo.h"
+#include "asciitext.h"
+#include "documentfiles.h"
+#include "documenthandler.h"
+#include "keycommands.h"
+#include "keypreview.h"
+#include "settingsio.h"
+#include "settingsstore.h"
+#include "startupplan.h"
 #include "textcontrol.h"
+#include "trayicon.h"
 #include "windowlayout.h"
 
+#include <QCloseEvent>
+#include <QDate>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPalette>
+#include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 namespace calmdesk {
 
-TfrmMain::TfrmMain(QWidget *parent)
+namespace {
+
+// The status line: 24 pixels high across the bottom; with it always shown the text
+// column ends 26 pixels above the window's bottom.
+constexpr int kStatusHeight = 24;
+constexpr int kStatusReserve = 26;
+constexpr int kTimeLabelFromRight = 90;
+constexpr int kFileLabelBeforeTime = 130;
+constexpr int kFileLabelWidth = 128;
+constexpr int kLabelTop = 6;
+constexpr int kLabelHeight = 14;
+
+const QColor kStatusBackground(24, 30, 36);
+const QColor kSavedFileColour(192, 192, 192);
+const QColor kCreationTextColour(244, 130, 6);
+
+enum StatusMode { StatusNever = 0, StatusAlways = 1, StatusUnderPointer = 2 };
+
+QColor colorFromValue(int value)
+{
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_services(services)
     , txtMain(new TextControl(this))
+    , pctStatus(new QWidget(this))
+    , lblFile(new QLabel(pctStatus))
+    , m_document(new DocumentHandler(txtMain, lblFile, services.messages, services.dialogs,
+                                     services.opener, this))
+    , m_tray(new TrayIcon(this))
+    , m_keyPreview(new KeyPreview(this))
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(programName());
@@ -22,54 +75,275 @@ TfrmMain::TfrmMain(QWidget *parent)
 
     txtMain->setObjectName(QStringLiteral("txtMain"));
     txtMain->setAccessibleName(tr("Document text"));
-    txtMain->setFrameShape(QFrame::NoFrame);
+    pctStatus->setObjectName(QStringLiteral("pctStatus"));
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pctStatus->hide();
 
-    applyAppearance(m_appearance);
-
-    if (QScreen *screen = targetScreen())
-        setGeometry(screen->geometry());
-    txtMain->setFocus();
+    connect(txtMain, &TextControl::changed, this, &TfrmMain::txtMainChange);
+    connect(txtMain, &TextControl::keyDown, this,
+            [](int key, Qt::KeyboardModifiers modifiers, bool *handled) {
+                if (modifiers.testFlag(Qt::ControlModifier) && !ctrlKeyReachesText(key))
+                    *handled = true;
+            });
+    connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
+    connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
+    connect(m_tray, &TrayIcon::closeEditorRequested, this, &QWidget::close);
+    connectScreens();
 }
 
 TfrmMain::~TfrmMain() = default;
 
-QScreen *TfrmMain::targetScreen() const { return QGuiApplication::primaryScreen(); }
-
-void TfrmMain::applyAppearance(const TextAppearance &appearance)
+void TfrmMain::connectScreens()
 {
-    m_appearance = appearance;
+    // A monitor added, removed or changed re-runs the layout.
+    const auto relayout = [this] {
+        layoutWindow();
+    };
+    const auto watch = [this, relayout](QScreen *screen) {
+        connect(screen, &QScreen::geometryChanged, this, relayout);
+    };
+    for (QScreen *screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [watch, relayout](QScreen *screen) {
+        watch(screen);
+        relayout();
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, this, relayout);
+    connect(qApp, &QGuiApplication::primaryScreenChanged, this, relayout);
+}
 
-    QFont font(appearance.fontFamily);
-    font.setPointSize(appearance.pointSize);
-    font.setBold(appearance.bold);
-    font.setItalic(appearance.italic);
+void TfrmMain::FormCreate(const QStringList &arguments)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+
+    // Both are set again from the settings below.
+    CharAttributes colour;
+    colour.colour = kCreationTextColour;
+    txtMain->setCharAttributes(colour, FormatScope::AllText);
+    txtMain->setParagraphSpaceAfter(Settings::kParagraphSpacingTwips);
+
+    m_tray->show();
+    setBackground(pctStatus, kStatusBackground);
+
+    m_document->newDocument();
+    loadSettings();
+    applySettings();
+    m_document->setSaved(true);
+
+    const bool recovered = false;
+    bool openedFromCommandLine = false;
+    if (!recovered) {
+        const CommandLineDocument fromCommandLine = examineCommandLine(
+            arguments, [](const QString &path) { return QFileInfo(path).isFile(); });
+        m_startHidden = fromCommandLine.startHidden;
+        if (!fromCommandLine.path.isEmpty()) {
+            // A relative name is the starting folder's; the document keeps its full path.
+            m_document->openDocument(QFileInfo(fromCommandLine.path).absoluteFilePath());
+            openedFromCommandLine = true;
+        }
+    }
+
+    if (!m_startHidden)
+        show();
+    else
+        hide();
+
+    layoutWindow();
+    txtMain->clearMarks(MarkKind::SpellingError);
+
+    if (isMinimized())
+        hide();
+
+    if (!recovered && !openedFromCommandLine)
+        openFirstDocument();
+}
+
+void TfrmMain::openFirstDocument()
+{
+    FirstDocumentInputs in;
+    in.openlst = m_settings.openlst;
+    in.lastKnown =
+        m_services.store.regReadString(generalKey(settingsRoot()), QStringLiteral("lastknonw"));
+    in.diaryDir = m_settings.diaryDir;
+    in.today = QDate::currentDate();
+    in.fileExists = [](const QString &path) {
+        return QFileInfo(path).isFile();
+    };
+    in.findNewestFile = findNewestFile;
+    const FirstDocument first = chooseFirstDocument(in);
+    if (first.path.isEmpty())
+        return;
+    if (first.createIfMissing)
+        m_document->ensureFileExists(first.path);
+    m_document->openDocument(first.path);
+}
+
+void TfrmMain::loadSettings()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_settings = calmdesk::loadSettings(m_services.store, settingsRoot(), m_services.dataHome);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TfrmMain::applySettings()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const Settings &s = m_settings;
+
+    QFont font(s.txtfont);
+    font.setPointSize(s.txtsize);
+    font.setBold(s.txtbold != 0);
+    font.setItalic(s.txtital != 0);
     txtMain->setFont(font);
+    CharAttributes look;
+    look.family = s.txtfont;
+    look.pointSize = s.txtsize;
+    look.colour = colorFromValue(s.txtfore);
+    look.bold = s.txtbold != 0;
+    look.italic = s.txtital != 0;
+    txtMain->setCharAttributes(look, FormatScope::AllText);
 
-    QPalette textPalette = txtMain->palette();
-    textPalette.setColor(QPalette::Base, appearance.background);
-    textPalette.setColor(QPalette::Text, appearance.foreground);
-    // The caret takes the text colour, so it stays visible on any background.
-    textPalette.setColor(QPalette::WindowText, appearance.foreground);
-    txtMain->setPalette(textPalette);
+    const QColor background = colorFromValue(s.txtback);
+    txtMain->setPaperColour(background);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
 
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, appearance.background);
-    setPalette(windowPalette);
+    txtMain->setParagraphSpaceAfter(s.txtpara != 0 ? Settings::kParagraphSpacingTwips : 0);
 
-    txtMain->setParagraphSpaceAfter(appearance.paragraphSpacing
-                                        ? TextAppearance::kParagraphSpacingTwips
-                                        : 0);
+    pctStatus->setVisible(s.show_status == StatusAlways);
+    lblFile->setVisible(s.show_status != StatusNever);
+
+    layoutWindow();
+    txtMain->clearMarks(MarkKind::SpellingError);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void TfrmMain::layoutWindow()
 {
-    txtMain->setGeometry(textColumnRect(size(), m_widthSetting, 0, height()));
+    const int w = width();
+    const int h = height();
+    const int columnHeight = m_settings.show_status == StatusAlways ? h - kStatusReserve : h;
+    txtMain->setGeometry(textColumnRect(size(), m_settings.width, 0, columnHeight));
+
+    pctStatus->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
+    const int timeLeft = w - kTimeLabelFromRight;
+    lblFile->setGeometry(timeLeft - kFileLabelBeforeTime, kLabelTop, kFileLabelWidth, kLabelHeight);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutWindow();
+}
+
+void TfrmMain::txtMainChange()
+{
+    // Formatting alone changes nothing the writer wrote.
+    const QString text = txtMain->text();
+    if (text == m_lastSeenText)
+        return;
+    m_document->markChanged();
+    m_lastSeenText = text;
+}
+
+void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
+{
+    runCommand(windowCommandForKey(key, modifiers));
+}
+
+void TfrmMain::runCommand(WindowCommand command)
+{
+    switch (command) {
+    case WindowCommand::NewDocument:
+        m_document->newDocument();
+        break;
+    case WindowCommand::OpenDocument:
+        m_document->openDocument();
+        break;
+    case WindowCommand::SaveDocument:
+        m_document->saveDocument(false);
+        break;
+    case WindowCommand::SaveDocumentAs:
+        m_document->saveDocument(true);
+        break;
+    case WindowCommand::HideToTray:
+        hideToTray();
+        break;
+    case WindowCommand::CloseEditor:
+        close();
+        break;
+    case WindowCommand::None:
+        break;
+    }
+}
+
+void TfrmMain::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::onOpenRequest()
+{
+    const QString key = generalKey(settingsRoot());
+    const QString path = trimmed(m_services.store.regReadString(key, QStringLiteral("fdf")));
+    m_services.store.regWriteString(key, QStringLiteral("fdf"), QString());
+    if (path.size() > 1 && QFileInfo(path).isFile())
+        m_document->openDocument(path);
+}
+
+void TfrmMain::hideToTray()
+{
+    hide();
+}
+
+void TfrmMain::showFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A minimised editor lives on in the tray only.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+bool TfrmMain::FormCloseQuery()
+{
+    if (!m_appClosing && !m_document->confirmDiscard())
+        return false;
+
+    const QString file = trimmed(m_document->curFile());
+    if (!file.isEmpty())
+        m_services.store.regWriteString(generalKey(settingsRoot()), QStringLiteral("lastknonw"),
+                                        m_document->curFile());
+
+    if (file.size() >= 2 && m_document->isSaved() && !m_document->references().isEmpty())
+        m_document->writeCompanionFiles();
+
+    m_appClosing = true;
+    m_tray->remove();
+    return true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery()) {
+        event->accept();
+        emit closed();
+    } else
+        event->ignore();
 }
 
 } // namespace calmdesk

@@ -1,14 +1,22 @@
 #pragma once
 
-#include "textappearance.h"
+#include "settings.h"
 
 #include <QWidget>
 
-class QScreen;
+class QLabel;
 
 namespace calmdesk {
 
+class DocumentHandler;
+class FileDialogs;
+class KeyPreview;
+class MessageBoxes;
+class SettingsStore;
 class TextControl;
+class TrayIcon;
+class UrlOpener;
+enum class WindowCommand;
 
 // The editor's one window: borderless, filling a screen, one text column on a dark
 // background. It owns the components and wires them to the subsystems; the work itself
@@ -18,24 +26,75 @@ class TfrmMain : public QWidget
     Q_OBJECT
 
 public:
-    explicit TfrmMain(QWidget *parent = nullptr);
+    // What the window talks to outside itself; tests pass scripted dialogs.
+    struct Services
+    {
+        SettingsStore &store;
+        MessageBoxes &messages;
+        FileDialogs &dialogs;
+        UrlOpener &opener;
+        // The folder under which the default diary folder is made ($XDG_DATA_HOME).
+        QString dataHome;
+    };
+
+    explicit TfrmMain(const Services &services, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    TextControl *textColumn() const { return txtMain; }
+    // The creation sequence: settings, the command line, the first document. The
+    // window is shown at its end unless the command line asks for the tray.
+    void FormCreate(const QStringList &arguments);
 
-    void applyAppearance(const TextAppearance &appearance);
+    void loadSettings();
+    void applySettings();
     // Recomputes the geometry of the window and its components.
     void layoutWindow();
 
+    // A second start asked to come to the front, or to open the handed-over file.
+    void bringToFront();
+    void onOpenRequest();
+
+    // The window-wide commands, as the released keys ask for them.
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void runCommand(WindowCommand command);
+
+    bool isClosing() const { return m_appClosing; }
+    bool startsHidden() const { return m_startHidden; }
+    const Settings &settings() const { return m_settings; }
+    TextControl *textColumn() const { return txtMain; }
+    DocumentHandler *document() const { return m_document; }
+    QLabel *fileLabel() const { return lblFile; }
+    TrayIcon *tray() const { return m_tray; }
+
+signals:
+    // The window agreed to close: the program ends.
+    void closed();
+
 protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QScreen *targetScreen() const;
+    bool FormCloseQuery();
+    void txtMainChange();
+    void openFirstDocument();
+    void hideToTray();
+    void showFromTray();
+    void connectScreens();
 
-    TextControl *txtMain = nullptr;
-    TextAppearance m_appearance;
-    int m_widthSetting = 0;
+    const Services m_services;
+    Settings m_settings;
+
+    TextControl *txtMain;
+    QWidget *pctStatus;
+    QLabel *lblFile;
+    DocumentHandler *m_document;
+    TrayIcon *m_tray;
+    KeyPreview *m_keyPreview;
+
+    QString m_lastSeenText;
+    bool m_appClosing = false;
+    bool m_startHidden = false;
 };
 
 } // namespace calmdesk

@@ -17,6 +17,8 @@ struct Settings
 {
     // Slots 0 to 2048 of each list.
     static constexpr int kListSlots = 2049;
+    // 240 twips (12 pt) of space after each paragraph when paragraph spacing is on.
+    static constexpr int kParagraphSpacingTwips = 240;
 
     int restore = 0;
     int restpar = 0;

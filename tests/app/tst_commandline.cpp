@@ -19,8 +19,8 @@ private slots:
         QTest::addColumn<QStringList>("registryArguments");
 
         const auto editor = int(CommandLine::Mode::Editor);
-        QTest::newRow("no arguments start the editor") << QStringList{} << editor << QStringList{}
-                                                       << QStringList{};
+        QTest::newRow("no arguments start the editor")
+            << QStringList{} << editor << QStringList{} << QStringList{};
         QTest::newRow("a document and /auto pass to the editor as typed")
             << QStringList{QStringLiteral(" My Notes.TXT"), QStringLiteral("/auto")} << editor
             << QStringList{QStringLiteral(" My Notes.TXT"), QStringLiteral("/auto")}
@@ -29,11 +29,10 @@ private slots:
             << QStringList{QStringLiteral("-auto")} << editor
             << QStringList{QStringLiteral("-auto")} << QStringList{};
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")}
-                                << int(CommandLine::Mode::Help) << QStringList{}
-                                << QStringList{};
-        QTest::newRow("--version") << QStringList{QStringLiteral("--version")}
-                                   << int(CommandLine::Mode::Version) << QStringList{}
-                                   << QStringList{};
+                                << int(CommandLine::Mode::Help) << QStringList{} << QStringList{};
+        QTest::newRow("--version")
+            << QStringList{QStringLiteral("--version")} << int(CommandLine::Mode::Version)
+            << QStringList{} << QStringList{};
         QTest::newRow("--reg keeps everything after it for the store")
             << QStringList{QStringLiteral("--reg"), QStringLiteral("add"), QStringLiteral("K"),
                            QStringLiteral("--help"), QStringLiteral("")}
@@ -71,4 +70,4 @@ private slots:
 };
 
 CALMDESK_TEST_MAIN_CORE(TestCommandLine)
-#include "test_commandline.moc"
+#include "tst_commandline.moc"

@@ -69,8 +69,8 @@ private slots:
         const Run add = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
                                      QStringLiteral("width"), QStringLiteral("75")});
         QCOMPARE(add.exitCode, 0);
-        QVERIFY(QFile::exists(IsolatedEnvironment::current()->configHome()
-                              + QStringLiteral("/calmdesk/settings.db")));
+        QVERIFY(QFile::exists(IsolatedEnvironment::current()->configHome() +
+                              QStringLiteral("/calmdesk/settings.db")));
 
         const Run query = runCalmdesk(
             {QStringLiteral("--reg"), QStringLiteral("query"), kGeneral, QStringLiteral("width")});
@@ -94,7 +94,8 @@ private slots:
                  0);
         const Run dump = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("export")});
         QCOMPARE(dump.exitCode, 0);
-        const QString dumpPath = IsolatedEnvironment::current()->root() + QStringLiteral("/dump.reg");
+        const QString dumpPath =
+            IsolatedEnvironment::current()->root() + QStringLiteral("/dump.reg");
         QFile file(dumpPath);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(dump.out.toUtf8());
@@ -109,8 +110,8 @@ private slots:
                      .exitCode,
                  1);
 
-        QCOMPARE(runCalmdesk({QStringLiteral("--reg"), QStringLiteral("import"), dumpPath}).exitCode,
-                 0);
+        QCOMPARE(
+            runCalmdesk({QStringLiteral("--reg"), QStringLiteral("import"), dumpPath}).exitCode, 0);
         const Run query = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("query"), kGeneral,
                                        QStringLiteral("txtfont")});
         QCOMPARE(query.out.trimmed(), QStringLiteral("Liberation \"Mono\""));
@@ -118,4 +119,4 @@ private slots:
 };
 
 CALMDESK_TEST_MAIN_CORE(TestConsoleCommands)
-#include "test_console_commands.moc"
+#include "tst_console_commands.moc"

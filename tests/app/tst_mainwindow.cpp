@@ -1,69 +1,362 @@
+#include "mainwindowfixture.h"
 #include "testmain.h"
-#include "textcontrol.h"
-#include "tfrmmain.h"
 
+#include <QDate>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 
-using calmdesk::TfrmMain;
+using namespace calmdesk;
+using calmdesk::test::MainWindowFixture;
+
+namespace {
+
+const QString kSaveQuestion =
+    "The text in the current file has changed. Do you want to save the changes?";
+
+void typeInto(TfrmMain &w, const QString &text)
+{
+    w.textColumn()->setFocus();
+    QTest::keyClicks(w.focusWidget(), text);
+}
+
+void pressCtrl(TfrmMain &w, Qt::Key key)
+{
+    QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
+    QTest::keyClick(target, key, Qt::ControlModifier);
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void opensBorderlessOnTheWholePrimaryScreen()
+    void freshUserSeesTheUntitledDocumentFullScreen()
     {
-        TfrmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Calmdesk"));
-        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(window.geometry(), QGuiApplication::primaryScreen()->geometry());
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Calmdesk"));
+        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QCOMPARE(w.fileLabel()->text(), QStringLiteral("(untitled)"));
+        QVERIFY(w.document()->curFile().isEmpty());
+        QVERIFY(w.document()->isSaved());
+
+        const CharAttributes look = w.textColumn()->caretAttributes();
+        QCOMPARE(look.family.value_or(QString()), QStringLiteral("Courier New"));
+        QCOMPARE(look.pointSize.value_or(0), 12.0);
+        QCOMPARE(look.colour.value_or(QColor()), QColor(255, 128, 64));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 0, 0));
+
+        const int expectedWidth = w.width() * 90 / 100;
+        QCOMPARE(w.textColumn()->width(), expectedWidth);
+        QCOMPARE(w.textColumn()->x(), (w.width() - expectedWidth) / 2);
+        QVERIFY(!f.store->keyExists(f.general())); // nothing written by merely starting
     }
 
-    void textColumnHasTheFreshUsersLook()
+    void storedLookIsApplied()
     {
-        TfrmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const calmdesk::TextControl *text = window.textColumn();
-
-        QCOMPARE(text->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(text->font().pointSize(), 12);
-        QCOMPARE(text->palette().color(QPalette::Text), QColor(255, 128, 64));
-        QCOMPARE(text->palette().color(QPalette::Base), QColor(0, 0, 0));
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 0, 0));
-
-        // 90 per cent of the window, centred, one pixel from the top.
-        const int expectedWidth = window.width() * 90 / 100;
-        QCOMPARE(text->width(), expectedWidth);
-        QCOMPARE(text->x(), (window.width() - expectedWidth) / 2);
-        QCOMPARE(text->y(), 1);
+        MainWindowFixture f;
+        f.setGeneral("txtfont", "Liberation Serif");
+        f.setGeneral("txtsize", "16");
+        f.setGeneral("txtfore", QString::number(0xFFFFFF));
+        f.setGeneral("txtback", QString::number(0x402010));
+        f.setGeneral("width", "50");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        const CharAttributes look = w.textColumn()->caretAttributes();
+        QCOMPARE(look.family.value_or(QString()), QStringLiteral("Liberation Serif"));
+        QCOMPARE(look.pointSize.value_or(0), 16.0);
+        QCOMPARE(look.colour.value_or(QColor()), QColor(255, 255, 255));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(0x10, 0x20, 0x40));
+        QCOMPARE(w.textColumn()->width(), w.width() / 2);
     }
 
-    void writerCanTypeStraightAway()
+    void commandLine_data()
     {
-        TfrmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.activateWindow();
-        QTRY_VERIFY(window.textColumn()->hasFocus());
-        QTest::keyClicks(window.textColumn(), QStringLiteral("It was a dark"));
-        QTest::keyClick(window.textColumn(), Qt::Key_Return);
-        QTest::keyClicks(window.textColumn(), QStringLiteral("night."));
-        QCOMPARE(window.textColumn()->text(), QStringLiteral("It was a dark\r\nnight."));
+        QTest::addColumn<QStringList>("arguments"); // %1 = a.txt, %2 = b.txt
+        QTest::addColumn<QString>("opened");        // a or b or empty
+        QTest::addColumn<bool>("hidden");
+
+        QTest::newRow("a file") << QStringList{"%1"} << "a" << false;
+        QTest::newRow("a file then /auto: opened, the window's pass stops at the file")
+            << QStringList{"%1", "/auto"} << "a" << false;
+        QTest::newRow("/auto then a file: opened and hidden")
+            << QStringList{"/auto", "%1"} << "a" << true;
+        QTest::newRow("a missing file is skipped") << QStringList{"%3", "%2"} << "b" << false;
+        QTest::newRow("nothing but /auto") << QStringList{"-AUTO"} << "" << true;
     }
 
-    void textColumnIsNamedForAssistiveTechnologyByWhatItIs()
+    void commandLine()
     {
-        TfrmMain window;
-        const QString name = window.textColumn()->accessibleName();
-        QVERIFY(!name.isEmpty());
-        QVERIFY(name != window.textColumn()->objectName());
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, opened);
+        QFETCH(bool, hidden);
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        const QString b = f.writeFile("b.txt", "beta");
+        for (QString &arg : arguments)
+            arg.replace("%1", a).replace("%2", b).replace("%3", f.folder() + "/missing.txt");
+        TfrmMain &w = f.window();
+        w.FormCreate(arguments);
+        const QString expected = opened == "a" ? a : opened == "b" ? b : QString();
+        QCOMPARE(w.document()->curFile(), expected);
+        QCOMPARE(w.startsHidden(), hidden);
+        QCOMPARE(w.isVisible(), !hidden);
+        if (!expected.isEmpty())
+            QCOMPARE(w.textColumn()->text(), opened == "a" ? QString("alpha") : QString("beta"));
+    }
+
+    void firstDocument_data()
+    {
+        QTest::addColumn<int>("openlst");
+        QTest::addColumn<QString>("expected"); // last, today, newest, or empty
+
+        QTest::newRow("0 keeps the untitled document") << 0 << "";
+        QTest::newRow("1 opens the last edited file") << 1 << "last";
+        QTest::newRow("2 makes and opens today's diary page") << 2 << "today";
+        QTest::newRow("3 opens the newest diary page") << 3 << "newest";
+    }
+
+    void firstDocument()
+    {
+        QFETCH(int, openlst);
+        QFETCH(QString, expected);
+        MainWindowFixture f;
+        const QString last = f.writeFile("last.txt", "last words");
+        const QString diary = f.folder() + "/diary/";
+        QVERIFY(QDir().mkpath(diary));
+        const QString newest = diary + "01-12-2026.txt";
+        QFile page(newest);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        f.setGeneral("openlst", QString::number(openlst));
+        f.setGeneral("lastknonw", last);
+        f.setGeneral("diary", diary);
+
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        const QString today = diary + QDate::currentDate().toString("dd-MM-yyyy") + ".txt";
+        const QString path = expected == "last"     ? last
+                             : expected == "today"  ? today
+                             : expected == "newest" ? newest
+                                                    : QString();
+        QCOMPARE(w.document()->curFile(), path);
+        if (expected == "today")
+            QVERIFY(QFileInfo::exists(today));
+    }
+
+    void lastEditedFileThatIsGoneLeavesTheUntitledDocument()
+    {
+        MainWindowFixture f;
+        f.setGeneral("openlst", "1");
+        f.setGeneral("lastknonw", f.folder() + "/gone.txt");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(w.document()->curFile().isEmpty());
+        QVERIFY(f.messages.shown.isEmpty());
+    }
+
+    void closingWithoutChangesAsksNothingAndRemembersTheFile()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(w.close());
+        QVERIFY(f.messages.shown.isEmpty());
+        QCOMPARE(f.readGeneral("lastknonw"), a);
+        QVERIFY(w.isClosing());
+    }
+
+    void closeQuestionCancelKeepsEverything()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        typeInto(w, "!");
+        f.messages.answers = {Answer::Cancel};
+        QVERIFY(!w.close());
+        QCOMPARE(f.messages.shown.size(), 1);
+        QCOMPARE(f.messages.shown.at(0).text, kSaveQuestion);
+        QCOMPARE(f.messages.shown.at(0).caption, QStringLiteral("Save Confirmation"));
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.document()->isSaved());
+        QCOMPARE(f.readFile(a), QByteArray("alpha"));
+        QVERIFY(f.readGeneral("lastknonw").isEmpty());
+    }
+
+    void closeQuestionNoDropsTheChanges()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        typeInto(w, "!");
+        f.messages.answers = {Answer::No};
+        QVERIFY(w.close());
+        QCOMPARE(f.readFile(a), QByteArray("alpha"));
+        QCOMPARE(f.readGeneral("lastknonw"), a);
+    }
+
+    void closeQuestionYesSavesFirst()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        typeInto(w, "New words");
+        const QString target = f.folder() + "/new.txt";
+        f.messages.answers = {Answer::Yes};
+        f.dialogs.paths = {target};
+        QVERIFY(w.close());
+        QCOMPARE(f.readFile(target), QByteArray("New words"));
+        QCOMPARE(f.readGeneral("lastknonw"), target);
+    }
+
+    void closeRefusedWhenTheSaveFails()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        typeInto(w, "Precious");
+        f.messages.answers = {Answer::Yes};
+        f.dialogs.paths = {f.folder() + "/no such folder/new.txt"};
+        QVERIFY(!w.close());
+        QCOMPARE(f.messages.shown.size(), 2);
+        QCOMPARE(f.messages.shown.at(1).text,
+                 QStringLiteral("The system was unable to save the specified file."));
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("Precious"));
+    }
+
+    void closeWhenTheSaveDialogIsCancelledIsRefused()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        typeInto(w, "Precious");
+        f.messages.answers = {Answer::Yes};
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+    }
+
+    void keysRunTheDocumentCommands()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "abc");
+        const QString target = f.folder() + "/keys.txt";
+        f.dialogs.paths = {target};
+        pressCtrl(w, Qt::Key_S);
+        QCOMPARE(f.dialogs.saveCount, 1);
+        QCOMPARE(f.readFile(target), QByteArray("abc"));
+        QVERIFY(w.document()->isSaved());
+
+        pressCtrl(w, Qt::Key_N);
+        QVERIFY(w.document()->curFile().isEmpty());
+        QCOMPARE(w.textColumn()->text(), QString());
+
+        f.dialogs.paths = {target};
+        pressCtrl(w, Qt::Key_O);
+        QCOMPARE(f.dialogs.openCount, 1);
+        QCOMPARE(w.document()->curFile(), target);
+    }
+
+    void ctrlDSavesAsWithoutDeletingACharacter()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "abc");
+        w.textColumn()->setCaret(1);
+        pressCtrl(w, Qt::Key_D);
+        QCOMPARE(f.dialogs.saveCount, 1);
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("abc"));
+    }
+
+    void ctrlTHidesToTheTrayAndTheTrayBringsItBack()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        pressCtrl(w, Qt::Key_T);
+        QVERIFY(!w.isVisible());
+        emit w.tray()->showEditorRequested();
+        QVERIFY(w.isVisible());
+    }
+
+    void minimisingHidesToTheTray()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.showMinimized();
+        QTRY_VERIFY(!w.isVisible());
+    }
+
+    void trayMenuReadsAsTheWriterSeesIt()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        QCOMPARE(w.tray()->toolTip(), QStringLiteral("Calmdesk v1.12"));
+        const QList<QAction *> items = w.tray()->menu()->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("&Show Editor"));
+        QCOMPARE(items.at(1)->text(), QStringLiteral("&Close Editor"));
+    }
+
+    void handedOverFileOpensAndTheValueIsEmptied()
+    {
+        MainWindowFixture f;
+        const QString b = f.writeFile("b.txt", "beta");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        f.setGeneral("fdf", "  " + b + " ");
+        w.onOpenRequest();
+        QCOMPARE(w.document()->curFile(), b);
+        QCOMPARE(f.readGeneral("fdf"), QString());
+        QVERIFY(f.store->valueExists(f.general(), "fdf"));
+    }
+
+    void handedOverMissingFileOpensNothing()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        f.setGeneral("fdf", f.folder() + "/gone.txt");
+        w.onOpenRequest();
+        QVERIFY(w.document()->curFile().isEmpty());
+        QCOMPARE(f.readGeneral("fdf"), QString());
+        QVERIFY(f.messages.shown.isEmpty());
+    }
+
+    void handOverAsksBeforeDroppingChanges()
+    {
+        MainWindowFixture f;
+        const QString b = f.writeFile("b.txt", "beta");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        typeInto(w, "draft");
+        f.setGeneral("fdf", b);
+        f.messages.answers = {Answer::Cancel};
+        w.onOpenRequest();
+        QCOMPARE(f.messages.shown.size(), 1);
+        QVERIFY(w.document()->curFile().isEmpty());
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("draft"));
     }
 };
 
 CALMDESK_TEST_MAIN(TestMainWindow)
-#include "test_mainwindow.moc"
+#include "tst_mainwindow.moc"

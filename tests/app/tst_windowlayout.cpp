@@ -26,8 +26,8 @@ private slots:
             << QSize(1000, 800) << 100 << 0 << QRect(0, 1, 1000, 800);
         QTest::newRow("pinned 300-pixel panel on 1280: 882 wide at x 49")
             << QSize(1280, 1024) << 90 << 300 << QRect(49, 1, 882, 1024);
-        QTest::newRow("odd widths truncate") << QSize(1001, 700) << 33 << 0
-                                             << QRect(335, 1, 330, 700);
+        QTest::newRow("odd widths truncate")
+            << QSize(1001, 700) << 33 << 0 << QRect(335, 1, 330, 700);
     }
 
     void textColumn()
@@ -42,4 +42,4 @@ private slots:
 };
 
 CALMDESK_TEST_MAIN_CORE(TestWindowLayout)
-#include "test_windowlayout.moc"
+#include "tst_windowlayout.moc"

@@ -35,7 +35,8 @@ void IsolatedEnvironment::populate()
     m_dir = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/calmdesk-test-XXXXXX"));
     Q_ASSERT(m_dir->isValid());
     const QString base = m_dir->path();
-    const struct {
+    const struct
+    {
         const char *var;
         const char *sub;
     } folders[] = {
@@ -59,16 +60,40 @@ void IsolatedEnvironment::populate()
     qputenv("XDG_DATA_DIRS", QFile::encodeName(base + QStringLiteral("/data-dirs")));
 }
 
-QString IsolatedEnvironment::root() const { return m_dir->path(); }
-QString IsolatedEnvironment::configHome() const { return root() + QStringLiteral("/config"); }
-QString IsolatedEnvironment::dataHome() const { return root() + QStringLiteral("/data"); }
-QString IsolatedEnvironment::stateHome() const { return root() + QStringLiteral("/state"); }
-QString IsolatedEnvironment::runtimeDir() const { return root() + QStringLiteral("/runtime"); }
+QString IsolatedEnvironment::root() const
+{
+    return m_dir->path();
+}
+QString IsolatedEnvironment::configHome() const
+{
+    return root() + QStringLiteral("/config");
+}
+QString IsolatedEnvironment::dataHome() const
+{
+    return root() + QStringLiteral("/data");
+}
+QString IsolatedEnvironment::stateHome() const
+{
+    return root() + QStringLiteral("/state");
+}
+QString IsolatedEnvironment::runtimeDir() const
+{
+    return root() + QStringLiteral("/runtime");
+}
 
-IsolatedEnvironment *IsolatedEnvironment::current() { return g_current; }
+IsolatedEnvironment *IsolatedEnvironment::current()
+{
+    return g_current;
+}
 
-QString binaryDir() { return qEnvironmentVariable("CALMDESK_BINARY_DIR"); }
+QString binaryDir()
+{
+    return qEnvironmentVariable("CALMDESK_BINARY_DIR");
+}
 
-QString calmdeskExecutable() { return binaryDir() + QStringLiteral("/src/app/calmdesk"); }
+QString calmdeskExecutable()
+{
+    return binaryDir() + QStringLiteral("/src/app/calmdesk");
+}
 
 } // namespace calmdesk::test

@@ -1,0 +1,82 @@
+#include "startupplan.h"
+
+#include "asciitext.h"
+#include "documentfiles.h"
+
+namespace calmdesk {
+
+namespace {
+
+enum OpenAtStartup {
+    NewEmptyFile = 0,
+    LastEditedFile = 1,
+    TodaysDiary = 2,
+    LastDiaryPage = 3,
+};
+
+} // namespace
+
+bool isAutoSwitch(const QString &argument)
+{
+    const QString a = asciiLower(trimmed(argument));
+    return a == QLatin1String("/auto") || a == QLatin1String("-auto");
+}
+
+CommandLineDocument examineCommandLine(const QStringList &arguments,
+                                       const std::function<bool(const QString &)> &fileExists)
+{
+    CommandLineDocument result;
+    for (const QString &argument : arguments) {
+        if (isAutoSwitch(argument)) {
+            result.startHidden = true;
+            continue;
+        }
+        const QString path = trimmed(argument);
+        if (!path.isEmpty() && fileExists(path)) {
+            result.path = path;
+            break;
+        }
+    }
+    return result;
+}
+
+bool commandLineAsksHidden(const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        if (isAutoSwitch(argument))
+            return true;
+    }
+    return false;
+}
+
+QString withTrailingSeparator(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+FirstDocument chooseFirstDocument(const FirstDocumentInputs &in)
+{
+    FirstDocument result;
+    switch (in.openlst) {
+    case LastEditedFile: {
+        const QString last = trimmed(in.lastKnown);
+        if (!last.isEmpty() && in.fileExists(last))
+            result.path = last;
+        break;
+    }
+    case TodaysDiary:
+        result.path = withTrailingSeparator(trimmed(in.diaryDir)) + diaryPageName(in.today);
+        result.createIfMissing = true;
+        break;
+    case LastDiaryPage:
+        result.path =
+            in.findNewestFile(withTrailingSeparator(in.diaryDir), QStringLiteral("*.txt"));
+        break;
+    case NewEmptyFile:
+    default:
+        break;
+    }
+    return result;
+}
+
+} // namespace calmdesk

@@ -1,0 +1,254 @@
+#include "documenthandler.h"
+
+#include "asciitext.h"
+#include "documentfiles.h"
+#include "documentmessages.h"
+#include "documentpresentation.h"
+#include "filedialogs.h"
+#include "filemenu.h"
+#include "messageboxes.h"
+#include "referencesfile.h"
+#include "textcontrol.h"
+#include "textfilecodec.h"
+#include "urlopener.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QPalette>
+
+namespace calmdesk {
+
+namespace {
+
+const QColor kSavedColour(192, 192, 192);
+const QColor kChangedColour(0, 255, 0);
+
+// A one-character path cannot name a document beside which companions belong.
+constexpr qsizetype kShortestCompanionOwner = 2;
+
+constexpr QChar kSeparator = QLatin1Char('/');
+
+} // namespace
+
+DocumentHandler::DocumentHandler(TextControl *txtMain, QLabel *lblFile, MessageBoxes &messages,
+                                 FileDialogs &dialogs, UrlOpener &opener, QObject *parent)
+    : QObject(parent)
+    , m_txtMain(txtMain)
+    , m_lblFile(lblFile)
+    , m_messages(messages)
+    , m_dialogs(dialogs)
+    , m_opener(opener)
+    , m_mnuFile(std::make_unique<FileMenu>())
+{
+    // A file name is shown as it is, never read as markup.
+    m_lblFile->setTextFormat(Qt::PlainText);
+    connectFileMenu();
+    paintFileLabel();
+}
+
+DocumentHandler::~DocumentHandler() = default;
+
+void DocumentHandler::connectFileMenu()
+{
+    FileMenu *menu = m_mnuFile.get();
+    connect(menu->mnuFNew, &QAction::triggered, this, [this] { newDocument(); });
+    connect(menu->mnuFOpen, &QAction::triggered, this, [this] { openDocument(); });
+    connect(menu->mnuFSave, &QAction::triggered, this, [this] { saveDocument(false); });
+    connect(menu->mnuFSaveAs, &QAction::triggered, this, [this] { saveDocument(true); });
+    connect(menu->mnuFCloseFile, &QAction::triggered, this, [this] { newDocument(); });
+    connect(menu->mnuFExportFile, &QAction::triggered, this, &DocumentHandler::mnuFExportFileClick);
+    connect(menu->mnuFReloadFile, &QAction::triggered, this, &DocumentHandler::mnuFReloadFileClick);
+    connect(menu->mnuFFolder, &QAction::triggered, this, &DocumentHandler::mnuFFolderClick);
+}
+
+FileMenu *DocumentHandler::mnuFile() const
+{
+    return m_mnuFile.get();
+}
+
+void DocumentHandler::setSaved(bool saved)
+{
+    m_isSaved = saved;
+    paintFileLabelColour();
+}
+
+void DocumentHandler::markChanged()
+{
+    if (!m_isSaved)
+        return;
+    setSaved(false);
+}
+
+void DocumentHandler::setBackupText(const QString &text)
+{
+    m_backupText = text;
+}
+
+void DocumentHandler::setReferences(const QStringList &entries)
+{
+    m_references = entries;
+}
+
+bool DocumentHandler::confirmDiscard()
+{
+    if (m_isSaved)
+        return true;
+    switch (m_messages.show(saveConfirmationMessage())) {
+    case Answer::Yes:
+        return saveDocument(false);
+    case Answer::No:
+        return true;
+    case Answer::Ok:
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DocumentHandler::newDocument()
+{
+    if (!confirmDiscard())
+        return false;
+    m_curFile.clear();
+    m_format = TextFileFormat();
+    m_references.clear();
+    m_referencesFormat = TextFileFormat();
+    // Clearing the text reports a change; the document is saved only once it is empty.
+    m_txtMain->clearText();
+    m_isSaved = true;
+    paintFileLabel();
+    emit documentCleared();
+    return true;
+}
+
+bool DocumentHandler::openDocument(const QString &path)
+{
+    if (!confirmDiscard())
+        return false;
+    const QString chosen = path.isEmpty() ? m_dialogs.openPath() : path;
+    if (chosen.isEmpty())
+        return false;
+
+    // Everything is read before anything is shown, so a failure leaves the editor as it
+    // was. A companion that cannot be read fails the open too: saving would replace it.
+    const TextLoadResult loaded = loadTextFile(chosen);
+    const ReferencesRead references =
+        loaded.status == LoadStatus::Ok ? readReferences(chosen) : ReferencesRead{false, {}, {}};
+    if (loaded.status != LoadStatus::Ok || !references.ok) {
+        m_messages.show(openFailedMessage());
+        return false;
+    }
+
+    m_backupText = m_txtMain->text();
+    m_txtMain->setText(loaded.text);
+    m_format = loaded.format;
+    m_references = references.entries;
+    m_referencesFormat = references.format;
+
+    m_isSaved = true;
+    m_curFile = chosen;
+    paintFileLabel();
+    emit documentOpened(m_curFile);
+    return true;
+}
+
+bool DocumentHandler::saveDocument(bool saveAs)
+{
+    if (m_curFile.isEmpty() || saveAs) {
+        const QString chosen = m_dialogs.savePath(m_curFile);
+        if (chosen.isEmpty())
+            return false;
+        m_curFile = chosen;
+        paintFileLabel();
+    }
+    if (!writeDocumentAndCompanions()) {
+        m_messages.show(saveFailedMessage());
+        return false;
+    }
+    setSaved(true);
+    emit documentSaved(m_curFile);
+    return true;
+}
+
+bool DocumentHandler::writeDocumentAndCompanions()
+{
+    const TextSaveResult saved = saveTextFile(m_curFile, m_txtMain->text(), m_format);
+    if (!saved.ok)
+        return false;
+    // Text the old encoding could not hold was written as UTF-8; later saves follow.
+    m_format = saved.written;
+    return writeCompanionFiles();
+}
+
+bool DocumentHandler::writeCompanionFiles()
+{
+    const TextSaveResult saved = writeReferences(m_curFile, m_references, m_referencesFormat);
+    if (!saved.ok)
+        return false;
+    m_referencesFormat = saved.written;
+    return true;
+}
+
+bool DocumentHandler::companionFilesDueAtClose() const
+{
+    return trimmed(m_curFile).size() >= kShortestCompanionOwner && m_isSaved &&
+           !m_references.isEmpty();
+}
+
+void DocumentHandler::mnuFReloadFileClick()
+{
+    if (!trimmed(m_curFile).isEmpty())
+        openDocument(m_curFile);
+}
+
+void DocumentHandler::mnuFFolderClick()
+{
+    const QString file = trimmed(m_curFile);
+    if (file.isEmpty())
+        return;
+    QString folder = trimmed(file.left(file.lastIndexOf(kSeparator) + 1));
+    if (folder.isEmpty())
+        return;
+    if (!folder.endsWith(kSeparator))
+        folder += kSeparator;
+    openFolder(folder, m_opener);
+}
+
+void DocumentHandler::mnuFExportFileClick()
+{
+    emit exportRequested();
+}
+
+void DocumentHandler::lblFileMouseUp(Qt::MouseButton button, const QPoint &globalPos)
+{
+    if (button == Qt::LeftButton) {
+        emit recentFilesRequested();
+    } else if (button == Qt::RightButton) {
+        m_mnuFile->applyEnabling(fileMenuEnabling(m_curFile, m_isSaved));
+        m_mnuFile->popup(globalPos);
+    }
+}
+
+bool DocumentHandler::ensureFileExists(const QString &path)
+{
+    if (createFileIfMissing(path))
+        return true;
+    m_messages.show(openFailedMessage());
+    return false;
+}
+
+void DocumentHandler::paintFileLabel()
+{
+    m_lblFile->setText(fileLabelCaption(m_curFile));
+    m_lblFile->setToolTip(fileLabelHint(m_curFile));
+    paintFileLabelColour();
+}
+
+void DocumentHandler::paintFileLabelColour()
+{
+    QPalette palette = m_lblFile->palette();
+    palette.setColor(QPalette::WindowText, m_isSaved ? kSavedColour : kChangedColour);
+    m_lblFile->setPalette(palette);
+}
+
+} // namespace calmdesk

@@ -1,0 +1,69 @@
+#include "linebreaks.h"
+
+namespace calmdesk::linebreaks {
+
+namespace {
+
+constexpr char16_t CarriageReturn = u'\r';
+constexpr char16_t LineFeed = u'\n';
+
+bool isWidgetSeparator(char16_t c)
+{
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == LineFeed;
+}
+
+} // namespace
+
+QString toWidgetBreaks(const QString &text)
+{
+    if (!containsBreak(text))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == CarriageReturn) {
+            if (i + 1 < size && text.at(i + 1).unicode() == LineFeed)
+                ++i;
+            result.append(QChar(LineFeed));
+        } else if (isWidgetSeparator(c)) {
+            result.append(QChar(LineFeed));
+        } else {
+            result.append(QChar(c));
+        }
+    }
+    return result;
+}
+
+QString toCanonicalBreaks(const QString &widgetText)
+{
+    qsizetype breaks = 0;
+    for (const QChar c : widgetText)
+        breaks += isWidgetSeparator(c.unicode()) ? 1 : 0;
+    if (breaks == 0)
+        return widgetText;
+    QString result;
+    result.reserve(widgetText.size() + breaks);
+    for (const QChar c : widgetText) {
+        if (isWidgetSeparator(c.unicode())) {
+            result.append(QChar(CarriageReturn));
+            result.append(QChar(LineFeed));
+        } else {
+            result.append(c);
+        }
+    }
+    return result;
+}
+
+bool containsBreak(const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == CarriageReturn || isWidgetSeparator(u))
+            return true;
+    }
+    return false;
+}
+
+} // namespace calmdesk::linebreaks

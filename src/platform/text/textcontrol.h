@@ -1,0 +1,161 @@
+#pragma once
+
+#include "charattributes.h"
+#include "marklayer.h"
+#include "textsearch.h"
+
+#include <QTextFormat>
+#include <QWidget>
+
+class QTextDocument;
+
+namespace calmdesk {
+
+class TextEditWidget;
+
+// The text area every part of the program works with. It shows the rest of the
+// program the canonical text: one string whose line breaks are CR LF, and positions
+// that count a line break as two characters. The widget inside keeps one character
+// per break; the control maps between the two.
+//
+// changed() is emitted synchronously for every change of content or formatting,
+// from inside the call that made it (a handler may edit the text again from within
+// it). Marks (spelling underlines, find highlights) are a view layer: they never
+// raise changed(), never enter the undo history and never change text().
+class TextControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TextControl(QWidget *parent = nullptr);
+    ~TextControl() override;
+
+    // Whole text. Any CR LF, lone CR or lone LF (and U+2028, U+2029) in a set text is
+    // a break. Setting clears the undo history and the marks, puts the caret at the
+    // start and raises changed() once.
+    QString text() const;
+    void setText(const QString &text);
+    void clearText();
+    bool isEmpty() const;
+    int textLength() const;
+
+    // Selection, in canonical positions; the caret is selStart() when nothing is
+    // selected. A negative length selects to the end of the text.
+    int selStart() const;
+    int selLength() const;
+    void select(int start, int length);
+    void setCaret(int position);
+    QString selectedText() const;
+    void selectAllText();
+    // Inserts at the caret when nothing is selected; the caret ends after the text.
+    void replaceSelection(const QString &text);
+
+    void undo();
+    void redo();
+    bool canUndo() const;
+    void cut();
+    void copy();
+    void paste();
+
+    // Character format of the selection (or the text typed next at the caret) or of
+    // all text.
+    void setCharAttributes(const CharAttributes &attributes, FormatScope scope);
+    // The attributes of the text typed next at the caret.
+    CharAttributes caretAttributes() const;
+
+    // Space after every paragraph, now and later.
+    void setParagraphSpaceAfter(int twips);
+    int paragraphSpaceAfter() const;
+    // First-line indent of the selected paragraphs (and the ones that follow from
+    // them) or of all paragraphs.
+    void setFirstLineIndent(qreal points, FormatScope scope = FormatScope::Selection);
+
+    // Appends a paragraph at the end in the caret's character and paragraph format;
+    // an empty control takes the text as its first paragraph. The caret moves to the
+    // end.
+    void appendParagraph(const QString &text);
+
+    // Laid-out lines at the current width, not counting an empty last line.
+    int displayLineCount() const;
+
+    // Lines are paragraphs.
+    int lineCount() const;
+    QString line(int index) const;
+    void replaceLine(int index, const QString &text);
+
+    // Scrolling: whole laid-out lines (negative = up) and the vertical position.
+    void scrollLines(int lines);
+    int verticalScrollPosition() const;
+    void setVerticalScrollPosition(int position);
+
+    // Top-left of the character at a canonical index, in this control's coordinates.
+    QPoint characterPosition(int index) const;
+
+    // First match lying wholly inside [from, from + length) (a negative length
+    // searches to the end), as a canonical position, or -1.
+    int find(const QString &what, int from, int length, FindFlags flags) const;
+
+    // Marks, in canonical positions.
+    void addMark(int start, int length, MarkKind kind);
+    void clearMarks(MarkKind kind);
+    void clearMarks(int start, int length, MarkKind kind);
+    bool hasMark(int position, MarkKind kind) const;
+    QList<MarkRange> marks(MarkKind kind) const;
+    // Colours of Highlight marks.
+    void setHighlightColours(const QColor &text, const QColor &background);
+
+    // Only plain text exists so far; the flag is where loading and saving rich text
+    // will branch.
+    void setPlainTextMode(bool plain);
+    bool isPlainTextMode() const;
+    // Texts starting with "http://" shown and acting as links.
+    void setAddressRecognition(bool on);
+    bool addressRecognition() const;
+
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const;
+    // The colour behind the text.
+    void setPaperColour(const QColor &colour);
+
+signals:
+    void changed();
+    // Input events, reported before the widget acts on them; setting *handled to
+    // true swallows the key, character or wheel turn. A character is reported even
+    // when its key was swallowed, as the platform's key and character messages are.
+    void keyDown(int key, Qt::KeyboardModifiers modifiers, bool *handled);
+    void keyUp(int key, Qt::KeyboardModifiers modifiers, bool *handled);
+    void characterTyped(const QString &text, Qt::KeyboardModifiers modifiers, bool *handled);
+    void wheelTurned(const QPoint &angleDelta, Qt::KeyboardModifiers modifiers, bool *handled);
+    // Mouse events, after the widget has acted on them (a click has moved the caret);
+    // positions in this control's coordinates.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &position);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &position);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
+                    const QPoint &position);
+    // No menu of its own is shown.
+    void contextMenuRequested(const QPoint &position);
+    void focusEntered();
+    void focusLeft();
+
+private:
+    QTextDocument *document() const;
+    void connectEditorEvents();
+    void onContentsChanged();
+    void mergeCharFormatOfAll(const QTextCharFormat &format);
+    void mergeBlockFormatOfAll(const QTextBlockFormat &format);
+    void ensureLaidOut() const;
+    void settleMarks() const;
+    qreal pointsToPixels(qreal points) const;
+
+    TextEditWidget *m_editor;
+    MarkLayer *m_marks;
+    // Formats given to all text, which set and appended text start from.
+    QTextCharFormat m_allTextFormat;
+    QTextBlockFormat m_allBlocksFormat;
+    int m_spaceAfterTwips = 0;
+    bool m_silent = false;
+    bool m_plainTextMode = true;
+    bool m_addressRecognition = false;
+};
+
+} // namespace calmdesk

@@ -1,0 +1,96 @@
+#include "textsearch.h"
+
+#include "linebreaks.h"
+#include "positionmap.h"
+
+#include <QString>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace calmdesk::textsearch {
+
+namespace {
+
+constexpr char16_t Underscore = u'_';
+
+char16_t asciiLower(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c;
+}
+
+QString asciiLowered(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result)
+        c = QChar(asciiLower(c.unicode()));
+    return result;
+}
+
+bool isWholeWordAt(const QString &haystack, int index, int length)
+{
+    const bool startsWord = index == 0 || !isWordCharacter(haystack.at(index - 1));
+    const int after = index + length;
+    const bool endsWord = after >= haystack.size() || !isWordCharacter(haystack.at(after));
+    return startsWord && endsWord;
+}
+
+} // namespace
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || c.unicode() == Underscore;
+}
+
+int findInString(const QString &haystack, const QString &needle, int from, int end, FindFlags flags)
+{
+    const int length = int(needle.size());
+    const int start = std::max(from, 0);
+    const int stop = std::min(end, int(haystack.size()));
+    if (length == 0 || stop - start < length)
+        return -1;
+
+    const bool matchCase = flags.testFlag(FindFlag::MatchCase);
+    const QString foldedHaystack = matchCase ? QString() : asciiLowered(haystack);
+    const QString &searched = matchCase ? haystack : foldedHaystack;
+    const QString foldedNeedle = matchCase ? needle : asciiLowered(needle);
+
+    const int lastStart = stop - length;
+    for (qsizetype at = searched.indexOf(foldedNeedle, start); at >= 0 && at <= lastStart;
+         at = searched.indexOf(foldedNeedle, at + 1)) {
+        if (!flags.testFlag(FindFlag::WholeWord) || isWholeWordAt(haystack, int(at), length))
+            return int(at);
+    }
+    return -1;
+}
+
+int findInDocument(const QTextDocument &document, const QString &needle, int from, int end,
+                   FindFlags flags)
+{
+    const int start = std::max(from, 0);
+    const int stop = std::min(end, positionmap::canonicalLength(document));
+    if (needle.isEmpty() || stop - start < needle.size())
+        return -1;
+
+    if (linebreaks::containsBreak(needle)) {
+        QString text = document.toRawText();
+        return findInString(linebreaks::toCanonicalBreaks(text), needle, start, stop, flags);
+    }
+
+    // A needle without breaks matches inside one paragraph; a paragraph's ends are
+    // breaks, which are never word characters, so each block is searched alone.
+    QTextBlock block = document.findBlock(positionmap::toWidget(document, start));
+    for (; block.isValid(); block = block.next()) {
+        const int blockStart = block.position() + block.blockNumber();
+        if (blockStart > stop - needle.size())
+            break;
+        const QString text = block.text();
+        const int hit = findInString(text, needle, start - blockStart, stop - blockStart, flags);
+        if (hit >= 0)
+            return blockStart + hit;
+    }
+    return -1;
+}
+
+} // namespace calmdesk::textsearch

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "documenthandler.h"
+#include "isolatedenvironment.h"
+#include "scripteddialogs.h"
+#include "settings.h"
+#include "settingsio.h"
+#include "sqlitesettingsstore.h"
+#include "textcontrol.h"
+#include "tfrmmain.h"
+#include "trayicon.h"
+#include "urlopener.h"
+
+#include <QFile>
+#include <QList>
+#include <QUrl>
+
+#include <memory>
+
+namespace calmdesk::test {
+
+class RecordingOpener : public UrlOpener
+{
+public:
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+// A main window over a real store in fresh folders, with the writer's answers scripted.
+struct MainWindowFixture
+{
+    MainWindowFixture()
+    {
+        IsolatedEnvironment::current()->reset();
+        store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
+    }
+
+    TfrmMain &window()
+    {
+        if (!m_window)
+            m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
+                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome()});
+        return *m_window;
+    }
+
+    QString general() const { return generalKey(settingsRoot()); }
+    void setGeneral(const QString &name, const QString &data)
+    {
+        store->regWriteString(general(), name, data);
+    }
+    QString readGeneral(const QString &name) const { return store->regReadString(general(), name); }
+
+    QString folder() const { return IsolatedEnvironment::current()->root(); }
+    QString writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        const QString path = folder() + QLatin1Char('/') + name;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+    static QByteArray readFile(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    std::unique_ptr<SqliteSettingsStore> store;
+    ScriptedMessageBoxes messages;
+    ScriptedFileDialogs dialogs;
+    RecordingOpener opener;
+
+private:
+    std::unique_ptr<TfrmMain> m_window;
+};
+
+} // namespace calmdesk::test

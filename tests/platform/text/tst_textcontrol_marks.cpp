@@ -1,0 +1,314 @@
+#include "testmain.h"
+#include "textcontrol.h"
+
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace calmdesk;
+
+Q_DECLARE_METATYPE(QList<calmdesk::MarkRange>)
+
+namespace {
+
+constexpr QSize ControlSize(400, 300);
+
+QList<MarkRange> ranges(std::initializer_list<MarkRange> list)
+{
+    return QList<MarkRange>(list);
+}
+
+} // namespace
+
+// Spelling marks and find highlights as a view layer, and the find operation.
+class TextControlMarksTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void markChangesNeitherTextNorHistory();
+    void undoAfterMarkRestoresPreviousText();
+    void marksAreVisibleAndClearingRestoresView();
+    void movedMarkShowsAtItsNewPlace();
+    void markThenEditElsewhereKeepsMarkAndLines();
+    void editsMoveOrDropMarks_data();
+    void editsMoveOrDropMarks();
+    void hasMarkAtPositions_data();
+    void hasMarkAtPositions();
+    void markOverBreakSkipsTheBreak();
+    void clearingPartOfMarkKeepsTheRest();
+    void clearingOneKindKeepsTheOther();
+    void formattingAllTextKeepsMarks();
+    void settingTextDropsMarks();
+
+    void find_data();
+    void find();
+
+private:
+    TextControl *m_control = nullptr;
+};
+
+void TextControlMarksTest::init()
+{
+    test::IsolatedEnvironment::current()->reset();
+    m_control = new TextControl;
+    m_control->resize(ControlSize);
+    m_control->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_control));
+}
+
+void TextControlMarksTest::cleanup()
+{
+    delete m_control;
+    m_control = nullptr;
+}
+
+void TextControlMarksTest::markChangesNeitherTextNorHistory()
+{
+    m_control->setText(QStringLiteral("one twoo three"));
+    QSignalSpy changes(m_control, &TextControl::changed);
+    m_control->addMark(4, 4, MarkKind::SpellingError);
+    m_control->addMark(0, 3, MarkKind::Highlight);
+    m_control->clearMarks(0, 1, MarkKind::Highlight);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(m_control->text(), QStringLiteral("one twoo three"));
+    QVERIFY(!m_control->canUndo());
+    QCOMPARE(m_control->caretAttributes().underline, std::optional(UnderlineStyle::None));
+}
+
+void TextControlMarksTest::undoAfterMarkRestoresPreviousText()
+{
+    m_control->setText(QStringLiteral("hello"));
+    m_control->setCaret(5);
+    m_control->replaceSelection(QStringLiteral(" wrld"));
+    m_control->addMark(6, 4, MarkKind::SpellingError);
+
+    QStringList seen;
+    connect(m_control, &TextControl::changed, this, [&] { seen.append(m_control->text()); });
+    m_control->undo();
+    QCOMPARE(m_control->text(), QStringLiteral("hello"));
+    QCOMPARE(seen, QStringList{QStringLiteral("hello")});
+    QVERIFY(!m_control->canUndo());
+
+    // Redo brings the text back, not the mark.
+    m_control->redo();
+    QCOMPARE(m_control->text(), QStringLiteral("hello wrld"));
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), QList<MarkRange>());
+}
+
+void TextControlMarksTest::marksAreVisibleAndClearingRestoresView()
+{
+    m_control->setText(QStringLiteral("mark this word"));
+    m_control->setCaret(0);
+    const QImage plain = m_control->grab().toImage();
+    m_control->addMark(5, 4, MarkKind::Highlight);
+    const QImage highlighted = m_control->grab().toImage();
+    QVERIFY(highlighted != plain);
+    m_control->clearMarks(MarkKind::Highlight);
+    m_control->addMark(5, 4, MarkKind::SpellingError);
+    const QImage underlined = m_control->grab().toImage();
+    QVERIFY(underlined != plain);
+    QVERIFY(underlined != highlighted);
+    m_control->clearMarks(MarkKind::SpellingError);
+    QCOMPARE(m_control->grab().toImage(), plain);
+}
+
+void TextControlMarksTest::movedMarkShowsAtItsNewPlace()
+{
+    m_control->setText(QStringLiteral("mark this word"));
+    m_control->setCaret(0);
+    m_control->addMark(5, 4, MarkKind::SpellingError);
+    const QImage expected = m_control->grab().toImage();
+
+    m_control->setText(QStringLiteral("ark this word"));
+    m_control->addMark(4, 4, MarkKind::SpellingError);
+    m_control->setCaret(0);
+    m_control->replaceSelection(QStringLiteral("m"));
+    m_control->setCaret(0);
+    QCOMPARE(m_control->grab().toImage(), expected);
+}
+
+void TextControlMarksTest::markThenEditElsewhereKeepsMarkAndLines()
+{
+    // No event loop runs between the calls, as in a spelling pass or a handler.
+    m_control->setText(QStringLiteral("one two\r\nthree"));
+    const int lines = m_control->displayLineCount();
+    m_control->addMark(4, 3, MarkKind::SpellingError);
+    QCOMPARE(m_control->displayLineCount(), lines);
+    m_control->addMark(9, 5, MarkKind::Highlight);
+    m_control->setCaret(14);
+    m_control->replaceSelection(QStringLiteral("!"));
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{4, 3}}));
+    QCOMPARE(m_control->marks(MarkKind::Highlight), ranges({{9, 5}}));
+    QCOMPARE(m_control->displayLineCount(), lines);
+}
+
+void TextControlMarksTest::editsMoveOrDropMarks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("markStart");
+    QTest::addColumn<int>("markLength");
+    QTest::addColumn<int>("editStart");
+    QTest::addColumn<int>("editLength");
+    QTest::addColumn<QString>("insert");
+    QTest::addColumn<QList<MarkRange>>("expected");
+
+    const QString words = QStringLiteral("one two three");
+    QTest::newRow("typing before shifts") << words << 4 << 3 << 0 << 0 << "X" << ranges({{5, 3}});
+    QTest::newRow("typing just before the word shifts")
+        << words << 4 << 3 << 4 << 0 << "X" << ranges({{5, 3}});
+    QTest::newRow("typing inside drops") << words << 4 << 3 << 5 << 0 << "X" << ranges({});
+    QTest::newRow("typing just after keeps, not extended")
+        << words << 4 << 3 << 7 << 0 << "X" << ranges({{4, 3}});
+    QTest::newRow("typing after keeps") << words << 4 << 3 << 12 << 0 << "X" << ranges({{4, 3}});
+    QTest::newRow("deleting the word drops") << words << 4 << 3 << 4 << 3 << "" << ranges({});
+    QTest::newRow("replacing across it drops") << words << 4 << 3 << 2 << 4 << "-" << ranges({});
+    QTest::newRow("break before counts two") << words << 4 << 3 << 0 << 0 << "\n"
+                                             << ranges({{6, 3}});
+    QTest::newRow("joining lines moves mark back")
+        << QStringLiteral("ab\r\none two") << 8 << 3 << 2 << 2 << "" << ranges({{6, 3}});
+    QTest::newRow("splitting its line moves mark down") << words << 8 << 5 << 3 << 1 << "\n"
+                                                        << ranges({{9, 5}});
+}
+
+void TextControlMarksTest::editsMoveOrDropMarks()
+{
+    QFETCH(QString, text);
+    QFETCH(int, markStart);
+    QFETCH(int, markLength);
+    QFETCH(int, editStart);
+    QFETCH(int, editLength);
+    QFETCH(QString, insert);
+    QFETCH(QList<MarkRange>, expected);
+    m_control->setText(text);
+    m_control->addMark(markStart, markLength, MarkKind::SpellingError);
+    m_control->select(editStart, editLength);
+    m_control->replaceSelection(insert);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), expected);
+    for (const MarkRange &range : expected) {
+        QVERIFY(m_control->hasMark(range.start, MarkKind::SpellingError));
+        QVERIFY(!m_control->hasMark(range.start + range.length, MarkKind::SpellingError));
+    }
+}
+
+void TextControlMarksTest::hasMarkAtPositions_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("marked");
+    // "ab" CR LF "cd", marked from b to c across the break.
+    QTest::newRow("before the mark") << 0 << false;
+    QTest::newRow("first marked character") << 1 << true;
+    QTest::newRow("CR of the break") << 2 << false;
+    QTest::newRow("LF of the break") << 3 << false;
+    QTest::newRow("marked after the break") << 4 << true;
+    QTest::newRow("after the mark") << 5 << false;
+    QTest::newRow("end of text") << 6 << false;
+    QTest::newRow("negative") << -1 << false;
+}
+
+void TextControlMarksTest::hasMarkAtPositions()
+{
+    QFETCH(int, position);
+    QFETCH(bool, marked);
+    m_control->setText(QStringLiteral("ab\r\ncd"));
+    m_control->addMark(1, 4, MarkKind::SpellingError);
+    QCOMPARE(m_control->hasMark(position, MarkKind::SpellingError), marked);
+    QVERIFY(!m_control->hasMark(position, MarkKind::Highlight));
+}
+
+void TextControlMarksTest::markOverBreakSkipsTheBreak()
+{
+    m_control->setText(QStringLiteral("ab\r\ncd"));
+    m_control->addMark(1, 5, MarkKind::SpellingError);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{1, 1}, {4, 2}}));
+}
+
+void TextControlMarksTest::clearingPartOfMarkKeepsTheRest()
+{
+    m_control->setText(QStringLiteral("one twoo three"));
+    m_control->addMark(4, 4, MarkKind::SpellingError);
+    m_control->clearMarks(5, 2, MarkKind::SpellingError);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{4, 1}, {7, 1}}));
+    m_control->clearMarks(0, 100, MarkKind::SpellingError);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), QList<MarkRange>());
+}
+
+void TextControlMarksTest::clearingOneKindKeepsTheOther()
+{
+    m_control->setText(QStringLiteral("one two"));
+    m_control->addMark(0, 3, MarkKind::SpellingError);
+    m_control->addMark(0, 3, MarkKind::Highlight);
+    m_control->addMark(4, 3, MarkKind::Highlight);
+    m_control->clearMarks(MarkKind::SpellingError);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), QList<MarkRange>());
+    QCOMPARE(m_control->marks(MarkKind::Highlight), ranges({{0, 3}, {4, 3}}));
+}
+
+void TextControlMarksTest::formattingAllTextKeepsMarks()
+{
+    m_control->setText(QStringLiteral("one two"));
+    m_control->addMark(4, 3, MarkKind::SpellingError);
+    CharAttributes colour;
+    colour.colour = Qt::darkGreen;
+    m_control->setCharAttributes(colour, FormatScope::AllText);
+    m_control->setParagraphSpaceAfter(240);
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{4, 3}}));
+}
+
+void TextControlMarksTest::settingTextDropsMarks()
+{
+    m_control->setText(QStringLiteral("one two"));
+    m_control->addMark(4, 3, MarkKind::SpellingError);
+    m_control->setText(QStringLiteral("one two"));
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), QList<MarkRange>());
+    QVERIFY(!m_control->hasMark(4, MarkKind::SpellingError));
+}
+
+void TextControlMarksTest::find_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("expected");
+    const int none = int(FindFlag::NoFlags);
+    const int matchCase = int(FindFlag::MatchCase);
+    const int wholeWord = int(FindFlag::WholeWord);
+    // "Cat cat" CR LF "concatenate CAT" CR LF "cat"
+    // C0 ... c4 CR7 LF8 c9 ... "cat" in concatenate at 12, CAT 21, CR24 LF25, cat 26
+    QTest::newRow("case folds by default") << "cat" << 0 << -1 << none << 0;
+    QTest::newRow("match case") << "cat" << 0 << -1 << matchCase << 4;
+    QTest::newRow("from a position") << "cat" << 1 << -1 << none << 4;
+    QTest::newRow("inside a word after a break") << "cat" << 5 << -1 << none << 12;
+    QTest::newRow("whole word skips inside words") << "cat" << 5 << -1 << wholeWord << 21;
+    QTest::newRow("whole word and match case") << "cat" << 5 << -1 << (wholeWord | matchCase) << 26;
+    QTest::newRow("from between CR and LF") << "con" << 8 << -1 << none << 9;
+    QTest::newRow("range too short for the match") << "cat" << 4 << 2 << none << -1;
+    QTest::newRow("range ends exactly at match end") << "cat" << 4 << 3 << none << 4;
+    QTest::newRow("needle across a break") << "cat\r\ncon" << 0 << -1 << none << 4;
+    QTest::newRow("needle across a break with whole word")
+        << "t\r\nc" << 0 << -1 << wholeWord << -1;
+    QTest::newRow("not found") << "dog" << 0 << -1 << none << -1;
+    QTest::newRow("from the end") << "cat" << 29 << -1 << none << -1;
+    QTest::newRow("last word of the text") << "CAT" << 22 << -1 << matchCase << -1;
+}
+
+void TextControlMarksTest::find()
+{
+    QFETCH(QString, what);
+    QFETCH(int, from);
+    QFETCH(int, length);
+    QFETCH(int, flags);
+    QFETCH(int, expected);
+    m_control->setText(QStringLiteral("Cat cat\r\nconcatenate CAT\r\ncat"));
+    const int found = m_control->find(what, from, length, FindFlags(flags));
+    QCOMPARE(found, expected);
+    if (found >= 0 && !FindFlags(flags).testFlag(FindFlag::MatchCase))
+        QCOMPARE(m_control->text().mid(found, what.size()).toLower(), what.toLower());
+}
+
+CALMDESK_TEST_MAIN(TextControlMarksTest)
+#include "tst_textcontrol_marks.moc"
