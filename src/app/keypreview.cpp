@@ -13,25 +13,37 @@ KeyPreview::KeyPreview(QWidget *window)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
+bool KeyPreview::isFirstDelivery(QObject *watched) const
 {
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType())
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    // A held key repeats its release; the command acts once, when the key comes up.
-    if (key->isAutoRepeat())
+    if (!watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != m_window)
         return false;
-    // The release reaches the focused widget and, unhandled, its parents: act on the
-    // first delivery only.
+    // A key event reaches the focused widget and, unhandled, its parents: act on the first
+    // delivery only.
     QWidget *first = QWidget::keyboardGrabber();
     if (!first)
         first = m_window->focusWidget() ? m_window->focusWidget() : m_window;
-    if (widget != first)
+    return widget == first;
+}
+
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return false;
-    emit keyReleased(key->key(), key->modifiers());
+    if (!isFirstDelivery(watched))
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::KeyPress) {
+        m_pressedWith.insert(key->key(), key->modifiers());
+        return false;
+    }
+    // A held key repeats its release; the command acts once, when the key comes up.
+    if (key->isAutoRepeat())
+        return false;
+    emit keyReleased(key->key(), key->modifiers() | m_pressedWith.take(key->key()));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 class QWidget;
@@ -8,6 +9,9 @@ namespace calmdesk {
 
 // Lets a window see every key released in it before the focused control does, whichever
 // of its controls has the focus (the window-wide commands work in every panel).
+//
+// A command key counts with the modifiers held when it went down as well as those still
+// held when it comes up: a writer who lets go of Ctrl a moment before the S still saves.
 class KeyPreview : public QObject
 {
     Q_OBJECT
@@ -22,7 +26,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool isFirstDelivery(QObject *watched) const;
+
     QWidget *m_window;
+    QHash<int, Qt::KeyboardModifiers> m_pressedWith;
 };
 
 } // namespace calmdesk

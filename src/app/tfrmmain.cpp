@@ -19,8 +19,10 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace calmdesk {
 
@@ -79,6 +81,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pctStatus->hide();
+    lblFile->installEventFilter(this);
 
     connect(txtMain, &TextControl::changed, this, &TfrmMain::txtMainChange);
     connect(txtMain, &TextControl::keyDown, this,
@@ -145,10 +148,13 @@ void TfrmMain::FormCreate(const QStringList &arguments)
         }
     }
 
-    if (!m_startHidden)
+    if (!m_startHidden) {
         show();
-    else
+        activateWhenExposed();
+        txtMain->setFocus();
+    } else {
         hide();
+    }
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
@@ -158,6 +164,20 @@ void TfrmMain::FormCreate(const QStringList &arguments)
 
     if (!recovered && !openedFromCommandLine)
         openFirstDocument();
+}
+
+void TfrmMain::activateWhenExposed()
+{
+    // The window can take the keyboard only once the display shows it; asking earlier is
+    // ignored where no window manager hands the focus over.
+    QWindow *handle = windowHandle();
+    if (handle && handle->isExposed()) {
+        activateWindow();
+        return;
+    }
+    m_activateOnExpose = true;
+    if (handle)
+        handle->installEventFilter(this);
 }
 
 void TfrmMain::openFirstDocument()
@@ -335,6 +355,23 @@ bool TfrmMain::FormCloseQuery()
     m_appClosing = true;
     m_tray->remove();
     return true;
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_activateOnExpose && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        m_activateOnExpose = false;
+        QTimer::singleShot(0, this, [this] { activateWindow(); });
+    }
+    if (watched == lblFile && event->type() == QEvent::MouseButtonRelease) {
+        // The file menu opens at the label's right end, level with the status line's top.
+        const QPoint corner = lblFile->mapTo(this, QPoint(lblFile->width(), 0));
+        const QPoint at = mapToGlobal(QPoint(corner.x(), pctStatus->y()));
+        m_document->lblFileMouseUp(static_cast<QMouseEvent *>(event)->button(), at);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)

@@ -71,6 +71,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -78,6 +79,7 @@ private:
     bool FormCloseQuery();
     void txtMainChange();
     void openFirstDocument();
+    void activateWhenExposed();
     void hideToTray();
     void showFromTray();
     void connectScreens();
@@ -94,6 +96,7 @@ private:
 
     QString m_lastSeenText;
     bool m_appClosing = false;
+    bool m_activateOnExpose = false;
     bool m_startHidden = false;
 };
 

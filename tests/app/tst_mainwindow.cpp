@@ -1,3 +1,4 @@
+#include "filemenu.h"
 #include "mainwindowfixture.h"
 #include "testmain.h"
 
@@ -271,6 +272,23 @@ private slots:
         QCOMPARE(w.document()->curFile(), target);
     }
 
+    void ctrlLetGoBeforeTheLetterStillSaves()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "!");
+        QWidget *target = w.focusWidget();
+        QTest::keyPress(target, Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyPress(target, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyRelease(target, Qt::Key_Control, Qt::NoModifier);
+        QTest::keyRelease(target, Qt::Key_S, Qt::NoModifier);
+        QCOMPARE(f.readFile(a), QByteArray("!alpha"));
+        QVERIFY(w.document()->isSaved());
+    }
+
     void ctrlDSavesAsWithoutDeletingACharacter()
     {
         MainWindowFixture f;
@@ -304,6 +322,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.showMinimized();
         QTRY_VERIFY(!w.isVisible());
+    }
+
+    void rightClickOnTheFileNameOpensTheFileMenu()
+    {
+        MainWindowFixture f;
+        f.setGeneral("show_status", "1");
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.fileLabel()->isVisible());
+        QCOMPARE(w.fileLabel()->text(), QStringLiteral("a.txt"));
+        QTest::mouseClick(w.fileLabel(), Qt::RightButton);
+        QMenu *menu = w.document()->mnuFile();
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(!menu->actions().at(2)->isEnabled()); // "&Save": nothing to save
+        menu->close();
     }
 
     void trayMenuReadsAsTheWriterSeesIt()

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QDate>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace calmdesk {
+
+// What the options dialog holds when the writer presses OK, control by control: check
+// boxes as booleans, lists as positions, number fields as typed.
+struct OptionsValues
+{
+    bool restore = false;
+    bool restpar = false;
+    bool restmin = false;
+    bool use_scratch = false;
+    int scrollbarPosition = 0;
+    bool cron_use = false;
+    int pausePosition = 19; // "20"
+    int statusPosition = 0;
+    QString widthField;
+    bool show_char = false;
+    bool show_word = false;
+    bool show_para = false;
+    bool show_page = false;
+    int formatsPosition = 0;
+    bool deadlines = false;
+    bool spelltype = false;
+    QString diaryField;
+    bool savepar = false;
+    bool savemin = false;
+    bool showmru = false;
+    int openlstPosition = 0;
+    // The "Sample Font" label: its font, text colour and background.
+    QString fontFamily;
+    int fontSize = 12;
+    int foreground = 0;
+    int background = 0;
+    bool bold = false;
+    bool italic = false;
+    bool txtpara = false;
+    bool txtcore = false;
+    bool txttext = false;
+    int alarmHourPosition = 0;
+    int alarmMinutePosition = 0;
+    QString linesPerPageField;
+
+    // The auto-correct list view ("Replace", "With") and the auto-text list, in order.
+    QList<QPair<QString, QString>> corrections;
+    QStringList autoTextWords;
+
+    // The four limit fields and the deadline picker.
+    QString charLimitField;
+    QString wordLimitField;
+    QString paraLimitField;
+    QString pageLimitField;
+    QDate deadline;
+
+    // "Start with Windows" and "Start Minimized".
+    bool startWithSystem = false;
+    bool startMinimized = false;
+};
+
+// The per-document limits the dialog sets.
+struct LimitValues
+{
+    int limchar = 0;
+    int limword = 0;
+    int limpara = 0;
+    int limpage = 0;
+    int deadlineDay = 0;
+    int deadlineMonth = 0;
+    int deadlineYear = 0;
+};
+
+// The settings variables the dialog's values stand for; `previous` gives the values a
+// field keeps when its text is no whole number.
+Settings settingsFromOptions(const OptionsValues &options, const Settings &previous);
+LimitValues limitsFromOptions(const OptionsValues &options, const LimitValues &previous);
+
+} // namespace calmdesk

@@ -1,0 +1,21 @@
+#include "startwithsystem.h"
+
+#include "desktopintegration.h"
+
+namespace calmdesk {
+
+bool applyStartWithSystem(DesktopIntegration &desktop, bool startWithSystem, bool startMinimized,
+                          const QString &programPath)
+{
+    if (startWithSystem)
+        return desktop.writeAutostartCommand(programPath, startMinimized);
+    return desktop.removeAutostartEntry();
+}
+
+StartWithSystemState readStartWithSystem(const DesktopIntegration &desktop)
+{
+    const QString command = desktop.readAutostartCommand();
+    return {!command.isEmpty(), command.contains(QLatin1String(" /auto"))};
+}
+
+} // namespace calmdesk
