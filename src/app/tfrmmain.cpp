@@ -4,11 +4,14 @@
 #include "asciitext.h"
 #include "documentfiles.h"
 #include "documenthandler.h"
+#include "goalscontroller.h"
 #include "keycommands.h"
 #include "keypreview.h"
 #include "settingsio.h"
 #include "settingsstore.h"
 #include "startupplan.h"
+#include "statuslabel.h"
+#include "statuspanel.h"
 #include "textcontrol.h"
 #include "trayicon.h"
 #include "windowlayout.h"
@@ -30,31 +33,16 @@ namespace {
 
 // The status line: 24 pixels high across the bottom; with it always shown the text
 // column ends 26 pixels above the window's bottom.
-constexpr int kStatusHeight = 24;
 constexpr int kStatusReserve = 26;
-constexpr int kTimeLabelFromRight = 90;
-constexpr int kFileLabelBeforeTime = 130;
-constexpr int kFileLabelWidth = 128;
-constexpr int kLabelTop = 6;
-constexpr int kLabelHeight = 14;
 
-const QColor kStatusBackground(24, 30, 36);
-const QColor kSavedFileColour(192, 192, 192);
 const QColor kCreationTextColour(244, 130, 6);
 
-enum StatusMode { StatusNever = 0, StatusAlways = 1, StatusUnderPointer = 2 };
+// The status line shows always when show_status is 1.
+constexpr int kStatusAlways = 1;
 
 QColor colorFromValue(int value)
 {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -63,10 +51,11 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
     , txtMain(new TextControl(this))
-    , pctStatus(new QWidget(this))
-    , lblFile(new QLabel(pctStatus))
-    , m_document(new DocumentHandler(txtMain, lblFile, services.messages, services.dialogs,
-                                     services.opener, this))
+    , pctStatus(new StatusPanel(this))
+    // Before anything else listens to the typed characters, so the activity is noted first.
+    , m_goals(new GoalsController(txtMain, pctStatus, services.store, nullptr, this))
+    , m_document(new DocumentHandler(txtMain, pctStatus->lblFile, services.messages,
+                                     services.dialogs, services.opener, this))
     , m_tray(new TrayIcon(this))
     , m_keyPreview(new KeyPreview(this))
 {
@@ -77,13 +66,9 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
 
     txtMain->setObjectName(QStringLiteral("txtMain"));
     txtMain->setAccessibleName(tr("Document text"));
-    pctStatus->setObjectName(QStringLiteral("pctStatus"));
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pctStatus->hide();
-    lblFile->installEventFilter(this);
 
-    connect(txtMain, &TextControl::changed, this, &TfrmMain::txtMainChange);
+    connectGoals();
     connect(txtMain, &TextControl::keyDown, this,
             [](int key, Qt::KeyboardModifiers modifiers, bool *handled) {
                 if (modifiers.testFlag(Qt::ControlModifier) && !ctrlKeyReachesText(key))
@@ -96,6 +81,39 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::connectGoals()
+{
+    m_goals->setCurFileSource([this] { return m_document->curFile(); });
+    connect(txtMain, &TextControl::changed, m_goals, &GoalsController::txtMainChange);
+    connect(m_goals, &GoalsController::textEdited, m_document, &DocumentHandler::markChanged);
+
+    connect(m_document, &DocumentHandler::documentCleared, m_goals, [this] {
+        m_goals->resetWritingTimer();
+        m_goals->loadLimits();
+    });
+    connect(m_document, &DocumentHandler::documentOpened, m_goals, &GoalsController::loadLimits);
+    connect(m_document, &DocumentHandler::documentSaved, m_goals, [this] {
+        m_goals->resetWritingTimer();
+        m_goals->saveLimits();
+    });
+
+    connect(pctStatus, &StatusPanel::fileLabelMouseUp, this,
+            [this](Qt::MouseButton button, const QPoint &) { popUpFileMenu(button); });
+}
+
+QLabel *TfrmMain::fileLabel() const
+{
+    return pctStatus->lblFile;
+}
+
+void TfrmMain::popUpFileMenu(Qt::MouseButton button)
+{
+    // The file menu opens at the label's right end, level with the status line's top.
+    QLabel *label = pctStatus->lblFile;
+    const QPoint corner = label->mapTo(this, QPoint(label->width(), 0));
+    m_document->lblFileMouseUp(button, mapToGlobal(QPoint(corner.x(), pctStatus->y())));
+}
 
 void TfrmMain::connectScreens()
 {
@@ -128,7 +146,6 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     txtMain->setParagraphSpaceAfter(Settings::kParagraphSpacingTwips);
 
     m_tray->show();
-    setBackground(pctStatus, kStatusBackground);
 
     m_document->newDocument();
     loadSettings();
@@ -204,6 +221,7 @@ void TfrmMain::loadSettings()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_settings = calmdesk::loadSettings(m_services.store, settingsRoot(), m_services.dataHome);
+    m_goals->loadLimits();
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -233,10 +251,11 @@ void TfrmMain::applySettings()
 
     txtMain->setParagraphSpaceAfter(s.txtpara != 0 ? Settings::kParagraphSpacingTwips : 0);
 
-    pctStatus->setVisible(s.show_status == StatusAlways);
-    lblFile->setVisible(s.show_status != StatusNever);
+    // Counts, the writing timer, the alarm and which status labels show.
+    m_goals->applySettings(s);
 
     layoutWindow();
+    m_goals->updateStatus();
     txtMain->clearMarks(MarkKind::SpellingError);
     QGuiApplication::restoreOverrideCursor();
 }
@@ -245,28 +264,16 @@ void TfrmMain::layoutWindow()
 {
     const int w = width();
     const int h = height();
-    const int columnHeight = m_settings.show_status == StatusAlways ? h - kStatusReserve : h;
+    const int columnHeight = m_settings.show_status == kStatusAlways ? h - kStatusReserve : h;
     txtMain->setGeometry(textColumnRect(size(), m_settings.width, 0, columnHeight));
 
-    pctStatus->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
-    const int timeLeft = w - kTimeLabelFromRight;
-    lblFile->setGeometry(timeLeft - kFileLabelBeforeTime, kLabelTop, kFileLabelWidth, kLabelHeight);
+    pctStatus->setGeometry(0, h - StatusPanel::kHeight, w, StatusPanel::kHeight);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutWindow();
-}
-
-void TfrmMain::txtMainChange()
-{
-    // Formatting alone changes nothing the writer wrote.
-    const QString text = txtMain->text();
-    if (text == m_lastSeenText)
-        return;
-    m_document->markChanged();
-    m_lastSeenText = text;
 }
 
 void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
@@ -295,7 +302,8 @@ void TfrmMain::runCommand(WindowCommand command)
     case WindowCommand::CloseEditor:
         close();
         break;
-    case WindowCommand::None:
+    default:
+        // Commands of features still to come.
         break;
     }
 }
@@ -363,13 +371,6 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         windowHandle()->isExposed()) {
         m_activateOnExpose = false;
         QTimer::singleShot(0, this, [this] { activateWindow(); });
-    }
-    if (watched == lblFile && event->type() == QEvent::MouseButtonRelease) {
-        // The file menu opens at the label's right end, level with the status line's top.
-        const QPoint corner = lblFile->mapTo(this, QPoint(lblFile->width(), 0));
-        const QPoint at = mapToGlobal(QPoint(corner.x(), pctStatus->y()));
-        m_document->lblFileMouseUp(static_cast<QMouseEvent *>(event)->button(), at);
-        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

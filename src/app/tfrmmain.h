@@ -10,6 +10,8 @@ namespace calmdesk {
 
 class DocumentHandler;
 class FileDialogs;
+class GoalsController;
+class StatusPanel;
 class KeyPreview;
 class MessageBoxes;
 class SettingsStore;
@@ -62,7 +64,9 @@ public:
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
     DocumentHandler *document() const { return m_document; }
-    QLabel *fileLabel() const { return lblFile; }
+    QLabel *fileLabel() const;
+    StatusPanel *statusPanel() const { return pctStatus; }
+    GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
 
 signals:
@@ -77,7 +81,8 @@ protected:
 
 private:
     bool FormCloseQuery();
-    void txtMainChange();
+    void connectGoals();
+    void popUpFileMenu(Qt::MouseButton button);
     void openFirstDocument();
     void activateWhenExposed();
     void hideToTray();
@@ -88,13 +93,12 @@ private:
     Settings m_settings;
 
     TextControl *txtMain;
-    QWidget *pctStatus;
-    QLabel *lblFile;
+    StatusPanel *pctStatus;
+    GoalsController *m_goals;
     DocumentHandler *m_document;
     TrayIcon *m_tray;
     KeyPreview *m_keyPreview;
 
-    QString m_lastSeenText;
     bool m_appClosing = false;
     bool m_activateOnExpose = false;
     bool m_startHidden = false;

@@ -1,5 +1,7 @@
 #include "filemenu.h"
 #include "mainwindowfixture.h"
+#include "statuslabel.h"
+#include "statuspanel.h"
 #include "testmain.h"
 
 #include <QDate>
@@ -339,6 +341,49 @@ private slots:
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(!menu->actions().at(2)->isEnabled()); // "&Save": nothing to save
         menu->close();
+    }
+
+    void typingMovesTheCountsAndSavingSettlesTheFileLabel()
+    {
+        MainWindowFixture f;
+        f.setGeneral("show_status", "1");
+        f.setGeneral("show_word", "1");
+        f.setGeneral("show_char", "1");
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        StatusPanel *status = w.statusPanel();
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 1/0"));
+        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+
+        w.textColumn()->setFocus();
+        w.textColumn()->setCaret(5);
+        QTest::keyClicks(w.focusWidget(), " beta");
+        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 2/0"));
+        QCOMPARE(status->lblChar->text(), QStringLiteral("Characters: 10 (9)/0"));
+        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(status->lblHelp->text(), QStringLiteral("Press F1 for Help."));
+
+        pressCtrl(w, Qt::Key_S);
+        QCOMPARE(f.readFile(a), QByteArray("alpha beta"));
+        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+    }
+
+    void documentLimitsTravelWithTheDocument()
+    {
+        MainWindowFixture f;
+        f.setGeneral("show_status", "1");
+        f.setGeneral("show_word", "1");
+        const QString a = f.writeFile("a.txt", "one two three");
+        f.store->regWriteString(settingsRoot() + "\\limits", a + ":limword", "3");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 3/3"));
+        QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        pressCtrl(w, Qt::Key_N);
+        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 0/0"));
     }
 
     void trayMenuReadsAsTheWriterSeesIt()

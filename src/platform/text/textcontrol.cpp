@@ -70,6 +70,7 @@ TextControl::TextControl(QWidget *parent)
     m_marks->setFormat(MarkKind::SpellingError, spellingMarkFormat());
     setHighlightColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
 
+    connect(document(), &QTextDocument::contentsChange, this, &TextControl::onContentsChange);
     connect(document(), &QTextDocument::contentsChanged, this, &TextControl::onContentsChanged);
     connectEditorEvents();
 }
@@ -127,6 +128,32 @@ void TextControl::settleMarks() const
     // Marks changed since the last event are laid out before the text is edited or
     // its layout is read.
     m_marks->flush();
+}
+
+void TextControl::onContentsChange(int position, int removed, int added)
+{
+    Q_UNUSED(removed);
+    // Qt reports characters; the paragraphs they fall in are the ones from the first
+    // changed character's to the one after the last added character, and the change
+    // of the paragraph count tells how many stood there before.
+    const QTextDocument *doc = document();
+    const int paragraphs = doc->blockCount();
+    QTextBlock firstBlock = doc->findBlock(position);
+    QTextBlock lastBlock = doc->findBlock(position + added);
+    if (!firstBlock.isValid())
+        firstBlock = doc->lastBlock();
+    if (!lastBlock.isValid())
+        lastBlock = doc->lastBlock();
+    const int first = firstBlock.blockNumber();
+    const int now = lastBlock.blockNumber() - first + 1;
+    const int before = now - (paragraphs - m_paragraphCount);
+    m_paragraphCount = paragraphs;
+    if (before < 0 || first + before > paragraphs - (now - before)) {
+        // Not a span Qt reports; everything is new, to be safe.
+        emit paragraphsChanged(0, paragraphs - (now - before), paragraphs);
+        return;
+    }
+    emit paragraphsChanged(first, before, now);
 }
 
 void TextControl::onContentsChanged()
@@ -379,6 +406,17 @@ void TextControl::appendParagraph(const QString &text)
     end.insertBlock(blockFormat, charFormat);
     end.endEditBlock();
     m_editor->setTextCursor(end);
+}
+
+int TextControl::paragraphCount() const
+{
+    return document()->blockCount();
+}
+
+QString TextControl::paragraphText(int index) const
+{
+    const QTextBlock block = document()->findBlockByNumber(index);
+    return block.isValid() ? block.text() : QString();
 }
 
 int TextControl::lineCount() const

@@ -78,6 +78,12 @@ public:
     // Laid-out lines at the current width, not counting an empty last line.
     int displayLineCount() const;
 
+    // Paragraphs: the canonical text is them joined by CR LF, so there is always at
+    // least one (an empty text is one empty paragraph, a text ending in a break ends
+    // with one). The text of a paragraph holds no break.
+    int paragraphCount() const;
+    QString paragraphText(int index) const;
+
     // Lines are paragraphs.
     int lineCount() const;
     QString line(int index) const;
@@ -119,6 +125,12 @@ public:
 
 signals:
     void changed();
+    // Emitted before changed(), for every change of content or format: paragraphs
+    // [first, first + added) of the text now stand where `removed` paragraphs stood.
+    // The span may be wider than the edit (a format change reports its paragraphs with
+    // their text unchanged), never narrower. Handlers must not edit the text: an edit
+    // made from inside is not reported.
+    void paragraphsChanged(int first, int removed, int added);
     // Input events, reported before the widget acts on them; setting *handled to
     // true swallows the key, character or wheel turn. A character is reported even
     // when its key was swallowed, as the platform's key and character messages are.
@@ -141,6 +153,7 @@ private:
     QTextDocument *document() const;
     void connectEditorEvents();
     void onContentsChanged();
+    void onContentsChange(int position, int removed, int added);
     void mergeCharFormatOfAll(const QTextCharFormat &format);
     void mergeBlockFormatOfAll(const QTextBlockFormat &format);
     void ensureLaidOut() const;
@@ -153,6 +166,8 @@ private:
     QTextCharFormat m_allTextFormat;
     QTextBlockFormat m_allBlocksFormat;
     int m_spaceAfterTwips = 0;
+    // Paragraphs as of the last reported change.
+    int m_paragraphCount = 1;
     bool m_silent = false;
     bool m_plainTextMode = true;
     bool m_addressRecognition = false;

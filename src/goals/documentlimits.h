@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace calmdesk {
+
+class SettingsStore;
+
+// A document's writing goals; 0 means not set.
+struct DocumentLimits
+{
+    int limchar = 0;
+    int limword = 0;
+    int limpara = 0;
+    int limpage = 0;
+    int deadlineDay = 0;
+    int deadlineMonth = 0;
+    int deadlineYear = 0;
+
+    friend bool operator==(const DocumentLimits &, const DocumentLimits &) = default;
+};
+
+// The key under `root` that holds the limits of every document.
+QString limitsKey(const QString &root);
+
+// The start of a document's value names: its path with every backslash and colon
+// made a hyphen. An untitled document (empty path) has an empty prefix.
+QString limitValuePrefix(const QString &path);
+
+// The limits stored for the document at `path` ("" for untitled); missing values and
+// values that are not decimal text read as 0.
+DocumentLimits readLimits(const SettingsStore &store, const QString &root, const QString &path);
+
+// Replaces the stored limits of the document at `path` by `limits`: every value is
+// deleted, then those above 0 are written. Returns false when a write failed.
+bool writeLimits(SettingsStore &store, const QString &root, const QString &path,
+                 const DocumentLimits &limits);
+
+} // namespace calmdesk

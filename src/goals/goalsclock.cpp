@@ -1,0 +1,19 @@
+#include "goalsclock.h"
+
+#include <QDeadlineTimer>
+
+namespace calmdesk {
+
+GoalsClock::~GoalsClock() = default;
+
+qint64 SystemGoalsClock::tickMs() const
+{
+    return QDeadlineTimer::current(Qt::PreciseTimer).deadline();
+}
+
+QDateTime SystemGoalsClock::localNow() const
+{
+    return QDateTime::currentDateTime();
+}
+
+} // namespace calmdesk

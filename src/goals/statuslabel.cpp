@@ -1,0 +1,63 @@
+#include "statuslabel.h"
+
+#include "statusreport.h"
+#include "statustones.h"
+
+#include <QMouseEvent>
+
+namespace calmdesk {
+
+StatusLabel::StatusLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+    , m_tone(LabelTone::Quiet)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, toneColour(m_tone));
+    colours.setColor(QPalette::Window, kStatusBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setTextFormat(Qt::PlainText);
+    adjustSize();
+}
+
+void StatusLabel::display(const QString &text, LabelTone tone)
+{
+    setCaption(text);
+    setTone(tone);
+}
+
+void StatusLabel::setCaption(const QString &text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    if (m_autoSize)
+        adjustSize();
+}
+
+void StatusLabel::setTone(LabelTone tone)
+{
+    if (tone == m_tone)
+        return;
+    m_tone = tone;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, toneColour(tone));
+    setPalette(colours);
+}
+
+void StatusLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    emit mouseUp(event->button(), event->globalPosition().toPoint());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void StatusLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+} // namespace calmdesk
