@@ -19,6 +19,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace calmdesk {
 
@@ -67,9 +68,15 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     // The editor lives on in the tray when its window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Caught from the start: a request to end that arrives while the window is still being
+    // made waits for the event loop, and the window then closes as the writer would.
+    auto termination = std::make_unique<TerminationWatcher>();
+
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
     SingleInstance instance;
     if (!instance.start()) {
+        // A second start waiting on the first stays as easy to end as any command.
+        termination.reset();
         handOverToRunningInstance(instance, store, arguments);
         return 0;
     }
@@ -88,8 +95,7 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     QObject::connect(&instance, &SingleInstance::openRequested, &window, &TfrmMain::onOpenRequest);
     QObject::connect(&window, &TfrmMain::closed, &app, &QCoreApplication::quit);
     // Ended from outside (kill, the session, Ctrl+C): close as the writer would.
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &window,
+    QObject::connect(termination.get(), &TerminationWatcher::terminationRequested, &window,
                      &QWidget::close);
 
     window.FormCreate(arguments);
