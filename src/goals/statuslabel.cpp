@@ -20,6 +20,12 @@ StatusLabel::StatusLabel(const QString &text, QWidget *parent)
     adjustSize();
 }
 
+void StatusLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    emit resized();
+}
+
 void StatusLabel::display(const QString &text, LabelTone tone)
 {
     setCaption(text);

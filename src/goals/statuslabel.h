@@ -27,11 +27,14 @@ public:
     void setAutoSize(bool on) { m_autoSize = on; }
 
 signals:
+    // The label grew or shrank with its text: neighbours placed by its width move.
+    void resized();
     void clicked();
     void doubleClicked();
     void mouseUp(Qt::MouseButton button, const QPoint &globalPos);
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 

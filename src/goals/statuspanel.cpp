@@ -108,6 +108,8 @@ void StatusPanel::connectClicks()
     connect(lblTime, &StatusLabel::doubleClicked, this, &StatusPanel::timeLabelDoubleClicked);
     connect(lblHelp, &StatusLabel::clicked, this, &StatusPanel::helpLabelClicked);
     connect(lblFile, &StatusLabel::mouseUp, this, &StatusPanel::fileLabelMouseUp);
+    // The writing timer stands left of the clock by its own width, which its text sets.
+    connect(lblCron, &StatusLabel::resized, this, &StatusPanel::placeLabels);
 }
 
 void StatusPanel::showReport(const StatusReport &report)

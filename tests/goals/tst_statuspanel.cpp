@@ -121,6 +121,17 @@ private slots:
         QCOMPARE(panel->lblFile->x(), 1280 - 90 - 130);
     }
 
+    void timerThatGrowsWithItsTextNeverCoversTheClock()
+    {
+        // At start the timer reads a single blank; its first tick widens it.
+        panel->lblCron->display(" ", LabelTone::Quiet);
+        panel->setCronVisible(true);
+        panel->lblCron->display("00:00:05", LabelTone::Quiet);
+        const QLabel *cron = panel->lblCron;
+        QCOMPARE(cron->geometry().right() + 1 + 2, panel->lblTime->x());
+        QVERIFY(panel->lblFile->geometry().right() < cron->x());
+    }
+
     void labelsFitTheirText()
     {
         StatusReport report;
