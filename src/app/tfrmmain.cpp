@@ -2,8 +2,11 @@
 
 #include "appinfo.h"
 #include "asciitext.h"
+#include "datetimeinsert.h"
 #include "documentfiles.h"
 #include "documenthandler.h"
+#include "edgepanels.h"
+#include "editmenu.h"
 #include "goalscontroller.h"
 #include "keycommands.h"
 #include "keypreview.h"
@@ -13,9 +16,15 @@
 #include "statuslabel.h"
 #include "statuspanel.h"
 #include "textcontrol.h"
+#include "textkeys.h"
+#include "tfrmhelp.h"
+#include "toolspanel.h"
+#include "topbar.h"
 #include "trayicon.h"
 #include "windowlayout.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
 #include <QFileInfo>
@@ -24,6 +33,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
 
@@ -31,14 +42,7 @@ namespace calmdesk {
 
 namespace {
 
-// The status line: 24 pixels high across the bottom; with it always shown the text
-// column ends 26 pixels above the window's bottom.
-constexpr int kStatusReserve = 26;
-
 const QColor kCreationTextColour(244, 130, 6);
-
-// The status line shows always when show_status is 1.
-constexpr int kStatusAlways = 1;
 
 QColor colorFromValue(int value)
 {
@@ -58,6 +62,14 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
                                      services.dialogs, services.opener, this))
     , m_tray(new TrayIcon(this))
     , m_keyPreview(new KeyPreview(this))
+    , m_textKeys(new TextKeys(
+          txtMain, QGuiApplication::clipboard(), [this] { return m_settings.formats; }, this))
+    , mnuEdit(new EditMenu(this))
+    , m_edges(new EdgePanels(this, txtMain, pctStatus))
+    , pctDict(new ToolsPanel(this))
+    , reCopy(new TextControl(this))
+    , m_timeFormats(std::make_unique<TimeFormats>())
+    , m_wheel(std::make_unique<WheelNotches>())
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(programName());
@@ -67,13 +79,16 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     txtMain->setObjectName(QStringLiteral("txtMain"));
     txtMain->setAccessibleName(tr("Document text"));
     pctStatus->hide();
+    pctDict->hide();
+    // A second, disabled copy of the text, kept off screen for the exports.
+    reCopy->setObjectName(QStringLiteral("reCopy"));
+    reCopy->setReadOnly(true);
+    reCopy->setEnabled(false);
+    mnuEdit->bindTextCommands(txtMain, QGuiApplication::clipboard());
 
     connectGoals();
-    connect(txtMain, &TextControl::keyDown, this,
-            [](int key, Qt::KeyboardModifiers modifiers, bool *handled) {
-                if (modifiers.testFlag(Qt::ControlModifier) && !ctrlKeyReachesText(key))
-                    *handled = true;
-            });
+    connectEdges();
+    connectToolsPanel();
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
     connect(m_tray, &TrayIcon::closeEditorRequested, this, &QWidget::close);
@@ -113,6 +128,100 @@ void TfrmMain::popUpFileMenu(Qt::MouseButton button)
     QLabel *label = pctStatus->lblFile;
     const QPoint corner = label->mapTo(this, QPoint(label->width(), 0));
     m_document->lblFileMouseUp(button, mapToGlobal(QPoint(corner.x(), pctStatus->y())));
+}
+
+void TfrmMain::connectEdges()
+{
+    WindowButtons *buttons = m_edges->buttons();
+    connect(buttons, &WindowButtons::minimizeRequested, this, &TfrmMain::hideToTray);
+    connect(buttons, &WindowButtons::screenHalfRequested, this, &TfrmMain::setScreenHalf);
+    connect(buttons, &WindowButtons::closeRequested, this, &QWidget::close);
+
+    connect(txtMain, &TextControl::wheelTurned, this,
+            [this](const QPoint &delta, Qt::KeyboardModifiers, bool *handled) {
+                // Three whole lines a notch, however the desktop sets its wheel.
+                txtMain->scrollLines(m_wheel->linesFor(delta.y()));
+                *handled = true;
+            });
+    connect(txtMain, &TextControl::contextMenuRequested, this,
+            [this](const QPoint &position) { mnuEdit->popup(txtMain->mapToGlobal(position)); });
+    connect(pctStatus, &StatusPanel::helpLabelClicked, this, &TfrmMain::showHelp);
+}
+
+void TfrmMain::connectToolsPanel()
+{
+    connect(pctDict, &ToolsPanel::closeRequested, this, &TfrmMain::closeToolsPanel);
+    connect(pctDict, &ToolsPanel::closeRefClicked, this, &TfrmMain::closeToolsPanel);
+    connect(pctDict, &ToolsPanel::pinToggled, this, [this] {
+        m_refPanelPinned = !m_refPanelPinned;
+        pctDict->setPinned(m_refPanelPinned);
+        layoutWindow();
+    });
+    connect(pctDict->pctDrag, &PanelDragStrip::dragStarted, this,
+            [this](int x) { m_dragStartX = x; });
+    connect(pctDict->pctDrag, &PanelDragStrip::dragMoved, this, [this](int x) {
+        const std::optional<int> accepted =
+            acceptPanelWidth(pctDict->x(), x, m_dragStartX, width());
+        if (!accepted)
+            return;
+        m_dockedPanelWidth = *accepted;
+        layoutWindow();
+    });
+}
+
+void TfrmMain::showToolsPage(int page)
+{
+    pctDict->tabTools->setCurrentIndex(page);
+    pctDict->show();
+    pctDict->raise();
+    layoutWindow();
+}
+
+void TfrmMain::closeToolsPanel()
+{
+    pctDict->hide();
+    if (m_refPanelPinned) {
+        m_refPanelPinned = false;
+        pctDict->setPinned(false);
+        layoutWindow();
+    }
+    txtMain->setFocus();
+}
+
+void TfrmMain::setScreenHalf(int half)
+{
+    m_screenHalf = half;
+    layoutWindow();
+}
+
+void TfrmMain::toggleKeepOnTop()
+{
+    m_keepOnTop = !m_keepOnTop;
+    // Changing the flag re-creates the native window: keep it where it is.
+    const QRect place = geometry();
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_keepOnTop);
+    setGeometry(place);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::moveToNextMonitor()
+{
+    m_monitorIndex = nextMonitor(m_monitorIndex, int(QGuiApplication::screens().size()));
+    applySettings();
+    layoutWindow();
+}
+
+void TfrmMain::showHelp()
+{
+    TfrmHelp::showHelp(this, m_services.opener);
+}
+
+void TfrmMain::insertDateTime(bool named)
+{
+    calmdesk::insertDateTime(*txtMain, named ? DateForm::Named : DateForm::Numeric, *m_timeFormats,
+                             systemClock(), QLocale::system());
 }
 
 void TfrmMain::connectScreens()
@@ -245,6 +354,8 @@ void TfrmMain::applySettings()
 
     const QColor background = colorFromValue(s.txtback);
     txtMain->setPaperColour(background);
+    m_edges->setCoverColour(background);
+    m_edges->setModes(s.show_status, s.scrollbar);
     QPalette p = palette();
     p.setColor(QPalette::Window, background);
     setPalette(p);
@@ -260,25 +371,58 @@ void TfrmMain::applySettings()
     QGuiApplication::restoreOverrideCursor();
 }
 
+LayoutState TfrmMain::layoutState() const
+{
+    LayoutState state;
+    state.widthSetting = m_settings.width;
+    state.showStatus = StatusLineMode(m_settings.show_status);
+    state.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    state.panelWidth = m_dockedPanelWidth;
+    state.panelPinned = m_refPanelPinned;
+    state.cronVisible = pctStatus->lblCron->isVisibleTo(pctStatus);
+    state.cronWidth = pctStatus->lblCron->width();
+    return state;
+}
+
 void TfrmMain::layoutWindow()
 {
-    const int w = width();
-    const int h = height();
-    const int columnHeight = m_settings.show_status == kStatusAlways ? h - kStatusReserve : h;
-    txtMain->setGeometry(textColumnRect(size(), m_settings.width, 0, columnHeight));
+    QList<QRect> screens;
+    if (QScreen *primary = QGuiApplication::primaryScreen())
+        screens.append(primary->geometry());
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->geometry());
+    }
+    const WindowLayout layout =
+        computeWindowLayout(screens, m_monitorIndex, ScreenHalf(m_screenHalf), layoutState());
+    m_monitorIndex = layout.monitorIndex;
+    if (geometry() != layout.window)
+        setGeometry(layout.window);
+    placeComponents(layout);
+}
 
-    pctStatus->setGeometry(0, h - StatusPanel::kHeight, w, StatusPanel::kHeight);
+void TfrmMain::placeComponents(const WindowLayout &layout)
+{
+    txtMain->setGeometry(layout.txtMain);
+    reCopy->setGeometry(layout.reCopy);
+    if (!layout.pctDict.isEmpty())
+        pctDict->setGeometry(layout.pctDict);
+    pctStatus->setGeometry(layout.statusLine.status);
+    m_edges->place(layout);
+    pctDict->raise();
+    pctStatus->raise();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    layoutWindow();
+    placeComponents(layoutInside(size(), layoutState()));
 }
 
 void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
 {
-    runCommand(windowCommandForKey(key, modifiers));
+    for (WindowCommand command : windowCommandsForKey(key, modifiers))
+        runCommand(command);
 }
 
 void TfrmMain::runCommand(WindowCommand command)
@@ -301,6 +445,40 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::CloseEditor:
         close();
+        break;
+    case WindowCommand::FullScreen:
+        setScreenHalf(int(ScreenHalf::Full));
+        break;
+    case WindowCommand::SwapScreenHalf:
+        if (m_screenHalf >= 1)
+            setScreenHalf(int(swappedScreenHalf(ScreenHalf(m_screenHalf))));
+        break;
+    case WindowCommand::NextMonitor:
+        moveToNextMonitor();
+        break;
+    case WindowCommand::ToggleKeepOnTop:
+        toggleKeepOnTop();
+        break;
+    case WindowCommand::ShowBrowser:
+        showToolsPage(int(ToolsPage::Internet));
+        break;
+    case WindowCommand::ShowGlobalScratchpad:
+        showToolsPage(int(ToolsPage::Notes));
+        break;
+    case WindowCommand::ShowDocumentScratchpad:
+        showToolsPage(int(ToolsPage::Scratchpad));
+        break;
+    case WindowCommand::CloseToolsPanel:
+        closeToolsPanel();
+        break;
+    case WindowCommand::InsertLongDateTime:
+        insertDateTime(true);
+        break;
+    case WindowCommand::InsertShortDateTime:
+        insertDateTime(false);
+        break;
+    case WindowCommand::ShowHelp:
+        showHelp();
         break;
     default:
         // Commands of features still to come.

@@ -4,12 +4,22 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 
 namespace calmdesk {
 
 class DocumentHandler;
+class EdgePanels;
+class EditMenu;
 class FileDialogs;
+class TextKeys;
+class TimeFormats;
+class ToolsPanel;
+class WheelNotches;
+struct LayoutState;
+struct WindowLayout;
 class GoalsController;
 class StatusPanel;
 class KeyPreview;
@@ -60,6 +70,12 @@ public:
     void runCommand(WindowCommand command);
 
     bool isClosing() const { return m_appClosing; }
+    int screenHalf() const { return m_screenHalf; }
+    int monitorIndex() const { return m_monitorIndex; }
+    bool keepsOnTop() const { return m_keepOnTop; }
+    ToolsPanel *toolsPanel() const { return pctDict; }
+    EditMenu *editMenu() const { return mnuEdit; }
+    EdgePanels *edgePanels() const { return m_edges; }
     bool startsHidden() const { return m_startHidden; }
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
@@ -83,6 +99,17 @@ private:
     bool FormCloseQuery();
     void connectGoals();
     void popUpFileMenu(Qt::MouseButton button);
+    void connectEdges();
+    LayoutState layoutState() const;
+    void placeComponents(const WindowLayout &layout);
+    void connectToolsPanel();
+    void showToolsPage(int page);
+    void closeToolsPanel();
+    void setScreenHalf(int half);
+    void toggleKeepOnTop();
+    void moveToNextMonitor();
+    void showHelp();
+    void insertDateTime(bool named);
     void openFirstDocument();
     void activateWhenExposed();
     void hideToTray();
@@ -98,6 +125,21 @@ private:
     DocumentHandler *m_document;
     TrayIcon *m_tray;
     KeyPreview *m_keyPreview;
+    TextKeys *m_textKeys;
+    EditMenu *mnuEdit;
+    EdgePanels *m_edges;
+    ToolsPanel *pctDict;
+    TextControl *reCopy;
+    std::unique_ptr<TimeFormats> m_timeFormats;
+    std::unique_ptr<WheelNotches> m_wheel;
+
+    // Window state of this run only; nothing of it is stored.
+    int m_monitorIndex = 0;
+    int m_screenHalf = 0;
+    bool m_refPanelPinned = false;
+    int m_dockedPanelWidth = 300;
+    int m_dragStartX = 0;
+    bool m_keepOnTop = false;
 
     bool m_appClosing = false;
     bool m_activateOnExpose = false;

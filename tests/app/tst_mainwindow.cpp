@@ -1,15 +1,22 @@
+#include "edgepanels.h"
 #include "filemenu.h"
 #include "mainwindowfixture.h"
 #include "statuslabel.h"
 #include "statuspanel.h"
 #include "testmain.h"
+#include "toolspanel.h"
+#include "topbar.h"
 
+#include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace calmdesk;
 using calmdesk::test::MainWindowFixture;
@@ -381,9 +388,158 @@ private slots:
         TfrmMain &w = f.window();
         w.FormCreate({a});
         QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 3/3"));
-        QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText),
+                 QColor(0, 255, 0));
         pressCtrl(w, Qt::Key_N);
         QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 0/0"));
+    }
+
+    void markupKeysWrapTheSelectionAsSet()
+    {
+        MainWindowFixture f;
+        f.setGeneral("formats", "1");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "bold move");
+        w.textColumn()->select(0, 4);
+        pressCtrl(w, Qt::Key_B);
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("<b>bold</b> move"));
+        pressCtrl(w, Qt::Key_B);
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("bold move"));
+    }
+
+    void markupKeysDoNothingWhenOff()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "plain");
+        pressCtrl(w, Qt::Key_B);
+        pressCtrl(w, Qt::Key_I);
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("plain"));
+    }
+
+    void clipboardKeysMovePlainText()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "copy me");
+        w.textColumn()->select(0, 4);
+        pressCtrl(w, Qt::Key_C);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copy"));
+        w.textColumn()->setCaret(7);
+        pressCtrl(w, Qt::Key_V);
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("copy mecopy"));
+    }
+
+    void f5InsertsTheDateAndTime()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.textColumn()->setFocus();
+        QTest::keyClick(w.focusWidget(), Qt::Key_F5);
+        const QString text = w.textColumn()->text();
+        QVERIFY2(QRegularExpression("^\\d{1,2}/\\d{1,2}/\\d{4}( \\d\\d:\\d\\d:\\d\\d)?$")
+                     .match(text)
+                     .hasMatch(),
+                 qPrintable(text));
+        QVERIFY(text.contains(QString::number(QDate::currentDate().year())));
+    }
+
+    void windowButtonsAndKeysChooseTheScreenHalf()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        emit w.edgePanels()->buttons()->screenHalfRequested(2);
+        QCOMPARE(w.geometry(), QRect(screen.x() + screen.width() / 2, screen.y(),
+                                     screen.width() / 2, screen.height()));
+        pressCtrl(w, Qt::Key_J);
+        QCOMPARE(w.screenHalf(), 4);
+        QCOMPARE(w.geometry().x(), screen.x());
+        QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(w.screenHalf(), 0);
+        QCOMPARE(w.geometry(), screen);
+    }
+
+    void topBarShowsUnderThePointerAtTheCorner()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(!w.edgePanels()->isTopBarShown());
+        // The pointer as the display reports it, over the top-right corner strip.
+        QWidget *corner = w.edgePanels()->cornerHoverStrip();
+        QTest::mouseMove(w.windowHandle(), corner->mapTo(&w, QPoint(5, 5)));
+        QTRY_VERIFY(w.edgePanels()->isTopBarShown());
+        QTest::mouseMove(w.windowHandle(), QPoint(w.width() / 2, w.height() / 2));
+        QTRY_VERIFY(!w.edgePanels()->isTopBarShown());
+    }
+
+    void pinnedToolsPanelNarrowsTheColumn()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_B, Qt::AltModifier);
+        QVERIFY(w.toolsPanel()->isVisible());
+        QCOMPARE(w.toolsPanel()->tabTools->currentIndex(), 3);
+        emit w.toolsPanel()->pinToggled();
+        const int width = (w.width() - 300) * 90 / 100;
+        QCOMPARE(w.textColumn()->width(), width);
+        QCOMPARE(w.textColumn()->x(), (w.width() - 300 - width) / 2);
+        QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_F4, Qt::ControlModifier);
+        QVERIFY(!w.toolsPanel()->isVisible());
+        QCOMPARE(w.textColumn()->width(), w.width() * 90 / 100);
+    }
+
+    void f1ShowsTheHelpCard()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal) {
+                title = modal->windowTitle();
+                modal->close();
+            }
+        });
+        w.textColumn()->setFocus();
+        QTest::keyClick(w.focusWidget(), Qt::Key_F1);
+        QCOMPARE(title, QStringLiteral("Help"));
+    }
+
+    void wheelNotchScrollsThreeLines()
+    {
+        MainWindowFixture f;
+        QStringList lines;
+        for (int i = 0; i < 300; ++i)
+            lines << QString("line %1").arg(i);
+        const QString a = f.writeFile("long.txt", lines.join('\n').toUtf8());
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TextControl *text = w.textColumn();
+        const int before = text->verticalScrollPosition();
+        bool handled = false;
+        emit text->wheelTurned(QPoint(0, -120), Qt::NoModifier, &handled);
+        QVERIFY(handled);
+        const int oneNotch = text->verticalScrollPosition() - before;
+        QVERIFY(oneNotch > 0);
+        text->setVerticalScrollPosition(before);
+        text->scrollLines(3);
+        QCOMPARE(text->verticalScrollPosition() - before, oneNotch);
     }
 
     void trayMenuReadsAsTheWriterSeesIt()

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace calmdesk {
+
+class StatusPanel;
+class TextControl;
+class WindowButtons;
+struct WindowLayout;
+
+// What stays out of sight until the pointer reaches an edge: the top bar with the window
+// buttons (shown over the top-right corner or the right edge), the status line when it
+// shows under the pointer, and the cover over the text's scroll bar.
+class EdgePanels : public QObject
+{
+    Q_OBJECT
+
+public:
+    EdgePanels(QWidget *window, TextControl *txtMain, StatusPanel *pctStatus);
+
+    // The status line and scroll-bar modes (0 never, 1 always, 2 under the pointer).
+    void setModes(int showStatus, int scrollbar);
+    void place(const WindowLayout &layout);
+    // The cover takes the text's background colour.
+    void setCoverColour(const QColor &colour);
+
+    WindowButtons *buttons() const { return pctControl; }
+    bool isTopBarShown() const;
+    bool isScrollBarCovered() const;
+    // The invisible strips that bring up the top bar.
+    QWidget *cornerHoverStrip() const { return imgHover; }
+    QWidget *edgeHoverStrip() const { return imgHover2; }
+    QWidget *scrollBarCover() const { return pctRed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void pointerOverBackground(int y, int height);
+    void pointerOverText(const QPoint &position);
+    void showTopBar(bool shown);
+
+    QWidget *m_window;
+    TextControl *txtMain;
+    StatusPanel *pctStatus;
+    QWidget *pctSpan;
+    WindowButtons *pctControl;
+    QWidget *imgHover;
+    QWidget *imgHover2;
+    QWidget *pctRed;
+    int m_showStatus = 0;
+    int m_scrollbar = 0;
+};
+
+} // namespace calmdesk
