@@ -7,6 +7,7 @@
 #include "documenthandler.h"
 #include "edgepanels.h"
 #include "editmenu.h"
+#include "focuslock.h"
 #include "goalscontroller.h"
 #include "keycommands.h"
 #include "keypreview.h"
@@ -19,6 +20,7 @@
 #include "textkeys.h"
 #include "tfrmhelp.h"
 #include "toolspanel.h"
+#include "toolspaneldock.h"
 #include "topbar.h"
 #include "trayicon.h"
 #include "windowlayout.h"
@@ -67,6 +69,9 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , mnuEdit(new EditMenu(this))
     , m_edges(new EdgePanels(this, txtMain, pctStatus))
     , pctDict(new ToolsPanel(this))
+    , m_dock(new ToolsPanelDock(
+          this, pctDict, [this] { layoutWindow(); }, [this] { return m_monitorIndex; }))
+    , m_focusLock(new FocusLock(this, pctStatus, [this] { return m_keepOnTop; }))
     , reCopy(new TextControl(this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
@@ -88,7 +93,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
 
     connectGoals();
     connectEdges();
-    connectToolsPanel();
+    connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
     connect(m_tray, &TrayIcon::closeEditorRequested, this, &QWidget::close);
@@ -148,46 +153,6 @@ void TfrmMain::connectEdges()
     connect(pctStatus, &StatusPanel::helpLabelClicked, this, &TfrmMain::showHelp);
 }
 
-void TfrmMain::connectToolsPanel()
-{
-    connect(pctDict, &ToolsPanel::closeRequested, this, &TfrmMain::closeToolsPanel);
-    connect(pctDict, &ToolsPanel::closeRefClicked, this, &TfrmMain::closeToolsPanel);
-    connect(pctDict, &ToolsPanel::pinToggled, this, [this] {
-        m_refPanelPinned = !m_refPanelPinned;
-        pctDict->setPinned(m_refPanelPinned);
-        layoutWindow();
-    });
-    connect(pctDict->pctDrag, &PanelDragStrip::dragStarted, this,
-            [this](int x) { m_dragStartX = x; });
-    connect(pctDict->pctDrag, &PanelDragStrip::dragMoved, this, [this](int x) {
-        const std::optional<int> accepted =
-            acceptPanelWidth(pctDict->x(), x, m_dragStartX, width());
-        if (!accepted)
-            return;
-        m_dockedPanelWidth = *accepted;
-        layoutWindow();
-    });
-}
-
-void TfrmMain::showToolsPage(int page)
-{
-    pctDict->tabTools->setCurrentIndex(page);
-    pctDict->show();
-    pctDict->raise();
-    layoutWindow();
-}
-
-void TfrmMain::closeToolsPanel()
-{
-    pctDict->hide();
-    if (m_refPanelPinned) {
-        m_refPanelPinned = false;
-        pctDict->setPinned(false);
-        layoutWindow();
-    }
-    txtMain->setFocus();
-}
-
 void TfrmMain::setScreenHalf(int half)
 {
     m_screenHalf = half;
@@ -209,6 +174,9 @@ void TfrmMain::toggleKeepOnTop()
 void TfrmMain::moveToNextMonitor()
 {
     m_monitorIndex = nextMonitor(m_monitorIndex, int(QGuiApplication::screens().size()));
+    // A detached panel moves on to the monitor after the editor's.
+    if (m_dock->isFloating())
+        m_dock->detach();
     applySettings();
     layoutWindow();
 }
@@ -377,8 +345,9 @@ LayoutState TfrmMain::layoutState() const
     state.widthSetting = m_settings.width;
     state.showStatus = StatusLineMode(m_settings.show_status);
     state.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    state.panelWidth = m_dockedPanelWidth;
-    state.panelPinned = m_refPanelPinned;
+    state.panelWidth = m_dock->dockedWidth();
+    state.panelPinned = m_dock->isPinned();
+    state.panelFloating = m_dock->isFloating();
     state.cronVisible = pctStatus->lblCron->isVisibleTo(pctStatus);
     state.cronWidth = pctStatus->lblCron->width();
     return state;
@@ -405,11 +374,12 @@ void TfrmMain::placeComponents(const WindowLayout &layout)
 {
     txtMain->setGeometry(layout.txtMain);
     reCopy->setGeometry(layout.reCopy);
-    if (!layout.pctDict.isEmpty())
-        pctDict->setGeometry(layout.pctDict);
     pctStatus->setGeometry(layout.statusLine.status);
     m_edges->place(layout);
-    pctDict->raise();
+    if (!m_dock->isFloating()) {
+        pctDict->setGeometry(layout.pctDict);
+        pctDict->raise();
+    }
     pctStatus->raise();
 }
 
@@ -460,16 +430,16 @@ void TfrmMain::runCommand(WindowCommand command)
         toggleKeepOnTop();
         break;
     case WindowCommand::ShowBrowser:
-        showToolsPage(int(ToolsPage::Internet));
+        m_dock->showPage(int(ToolsPage::Internet));
         break;
     case WindowCommand::ShowGlobalScratchpad:
-        showToolsPage(int(ToolsPage::Notes));
+        m_dock->showPage(int(ToolsPage::Notes));
         break;
     case WindowCommand::ShowDocumentScratchpad:
-        showToolsPage(int(ToolsPage::Scratchpad));
+        m_dock->showPage(int(ToolsPage::Scratchpad));
         break;
     case WindowCommand::CloseToolsPanel:
-        closeToolsPanel();
+        m_dock->closePanel();
         break;
     case WindowCommand::InsertLongDateTime:
         insertDateTime(true);

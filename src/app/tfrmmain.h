@@ -14,9 +14,11 @@ class DocumentHandler;
 class EdgePanels;
 class EditMenu;
 class FileDialogs;
+class FocusLock;
 class TextKeys;
 class TimeFormats;
 class ToolsPanel;
+class ToolsPanelDock;
 class WheelNotches;
 struct LayoutState;
 struct WindowLayout;
@@ -74,6 +76,8 @@ public:
     int monitorIndex() const { return m_monitorIndex; }
     bool keepsOnTop() const { return m_keepOnTop; }
     ToolsPanel *toolsPanel() const { return pctDict; }
+    ToolsPanelDock *toolsDock() const { return m_dock; }
+    FocusLock *focusLock() const { return m_focusLock; }
     EditMenu *editMenu() const { return mnuEdit; }
     EdgePanels *edgePanels() const { return m_edges; }
     bool startsHidden() const { return m_startHidden; }
@@ -102,9 +106,6 @@ private:
     void connectEdges();
     LayoutState layoutState() const;
     void placeComponents(const WindowLayout &layout);
-    void connectToolsPanel();
-    void showToolsPage(int page);
-    void closeToolsPanel();
     void setScreenHalf(int half);
     void toggleKeepOnTop();
     void moveToNextMonitor();
@@ -129,6 +130,8 @@ private:
     EditMenu *mnuEdit;
     EdgePanels *m_edges;
     ToolsPanel *pctDict;
+    ToolsPanelDock *m_dock;
+    FocusLock *m_focusLock;
     TextControl *reCopy;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
@@ -136,9 +139,6 @@ private:
     // Window state of this run only; nothing of it is stored.
     int m_monitorIndex = 0;
     int m_screenHalf = 0;
-    bool m_refPanelPinned = false;
-    int m_dockedPanelWidth = 300;
-    int m_dragStartX = 0;
     bool m_keepOnTop = false;
 
     bool m_appClosing = false;

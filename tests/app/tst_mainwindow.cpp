@@ -1,10 +1,12 @@
 #include "edgepanels.h"
 #include "filemenu.h"
+#include "focuslock.h"
 #include "mainwindowfixture.h"
 #include "statuslabel.h"
 #include "statuspanel.h"
 #include "testmain.h"
 #include "toolspanel.h"
+#include "toolspaneldock.h"
 #include "topbar.h"
 
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace calmdesk;
 using calmdesk::test::MainWindowFixture;
@@ -499,6 +502,39 @@ private slots:
         QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_F4, Qt::ControlModifier);
         QVERIFY(!w.toolsPanel()->isVisible());
         QCOMPARE(w.textColumn()->width(), w.width() * 90 / 100);
+    }
+
+    void detachingWithOneMonitorDoesNothing()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(QGuiApplication::screens().size(), 1);
+        emit w.toolsPanel()->detachRequested();
+        QVERIFY(!w.toolsDock()->isFloating());
+        QCOMPARE(w.toolsPanel()->parentWidget(), &w);
+        QCOMPARE(w.toolsPanel()->tabTools->currentIndex(), 1);
+    }
+
+    void focusLockKeepsTheEditorOnTopUntilUnlocked()
+    {
+        MainWindowFixture f;
+        f.setGeneral("show_status", "1");
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QToolButton *lock = w.focusLock()->button();
+        QVERIFY(lock->isVisible());
+        QCOMPARE(lock->toolTip(), QStringLiteral("Focus is unlocked. Click here to lock it."));
+        QTest::mouseClick(lock, Qt::LeftButton);
+        QVERIFY(w.focusLock()->isLocked());
+        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(lock->toolTip(), QStringLiteral("Focus is now locked. Click here to unlock it."));
+        QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QTest::mouseClick(lock, Qt::LeftButton);
+        QVERIFY(!w.focusLock()->isLocked());
+        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void f1ShowsTheHelpCard()
