@@ -18,7 +18,9 @@ TextKeys::TextKeys(TextControl *text, QClipboard *clipboard, std::function<int()
     connect(text, &TextControl::keyUp, this, &TextKeys::keyUp);
     connect(text, &TextControl::characterTyped, this,
             [](const QString &typed, Qt::KeyboardModifiers modifiers, bool *handled) {
-                if (txtMainCharacterSwallowed(typed, modifiers))
+                // An Alt combination is a command, never a character of the text.
+                if (txtMainCharacterSwallowed(typed, modifiers) ||
+                    modifiers.testFlag(Qt::AltModifier))
                     *handled = true;
             });
 }

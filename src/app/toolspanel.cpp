@@ -2,11 +2,13 @@
 
 #include "windowlayout.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -16,6 +18,8 @@ namespace {
 
 constexpr int kDragWidth = 9;
 constexpr int kIconSize = 12;
+// The page tabs use a slightly smaller face than the rest of the panel.
+constexpr qreal kTabFontScale = 0.85;
 constexpr int kPinHeadSize = 5;
 
 // A drawing pin seen from the side: pinned stands upright and filled, unpinned lies tilted.
@@ -109,7 +113,19 @@ ToolsPanel::ToolsPanel(QWidget *parent)
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     cmdCloseRef->setObjectName(QStringLiteral("cmdCloseRef"));
     tabTools->setObjectName(QStringLiteral("tabTools"));
+    // The panel is a plain dialog-coloured surface, not the text's dark background.
+    QPalette colours = QGuiApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Base,
+                                     QPalette::Text, QPalette::Button, QPalette::ButtonText})
+        colours.setColor(role, colours.color(role));
+    setPalette(colours);
     setAutoFillBackground(true);
+    // All four page tabs stay in view in the panel's narrow width.
+    QFont tabFont = tabTools->font();
+    tabFont.setPointSizeF(tabFont.pointSizeF() * kTabFontScale);
+    tabTools->tabBar()->setFont(tabFont);
+    tabTools->setUsesScrollButtons(false);
+    tabTools->setElideMode(Qt::ElideRight);
     setPinned(false);
     setFloating(false);
 

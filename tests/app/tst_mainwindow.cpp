@@ -494,6 +494,10 @@ private slots:
         w.FormCreate({});
         QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_B, Qt::AltModifier);
         QVERIFY(w.toolsPanel()->isVisible());
+        QCOMPARE(w.textColumn()->text(), QString()); // Alt+B types nothing
+        // A surface of its own, not the text's dark background.
+        QVERIFY(w.toolsPanel()->palette().color(QPalette::Window) !=
+                w.palette().color(QPalette::Window));
         QCOMPARE(w.toolsPanel()->tabTools->currentIndex(), 3);
         emit w.toolsPanel()->pinToggled();
         const int width = (w.width() - 300) * 90 / 100;
