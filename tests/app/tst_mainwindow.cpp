@@ -397,6 +397,20 @@ private slots:
         QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 0/0"));
     }
 
+    void enterStartsAParagraphInTheSameLook()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        typeInto(w, "First");
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(w.focusWidget(), "Second");
+        QCOMPARE(w.textColumn()->text(), QStringLiteral("First\r\n\r\nSecond"));
+        QCOMPARE(w.textColumn()->caretAttributes().colour.value_or(QColor()), QColor(255, 128, 64));
+    }
+
     void markupKeysWrapTheSelectionAsSet()
     {
         MainWindowFixture f;

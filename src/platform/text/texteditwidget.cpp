@@ -2,10 +2,13 @@
 
 #include "linebreaks.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QWheelEvent>
 
@@ -26,6 +29,44 @@ TextEditWidget::TextEditWidget(QWidget *parent)
     setAcceptRichText(false);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // Take over the text's repaint requests from Qt's editing control (see
+    // repaintContents). Without that control, Qt's own handling stays in place.
+    for (QObject *child : children()) {
+        if (qstrcmp(child->metaObject()->className(), "QWidgetTextControl") != 0)
+            continue;
+        if (disconnect(child, SIGNAL(updateRequest(QRectF)), this, nullptr)) {
+            connect(child, SIGNAL(updateRequest(QRectF)), this, SLOT(repaintContents(QRectF)));
+        }
+        break;
+    }
+}
+
+void TextEditWidget::repaintContents(const QRectF &contentsRect)
+{
+    if (!contentsRect.isValid()) {
+        viewport()->update();
+        return;
+    }
+    // The bottom of the last paragraph as laid out now, after the edit; what the text
+    // covered before the edit is repainted too, so text that went away is cleared.
+    const qreal textBottom =
+        document()->documentLayout()->blockBoundingRect(document()->lastBlock()).bottom();
+    // The document's margin and a pixel of rounding below the last line.
+    const qreal covered = qMax(m_coveredHeight, textBottom) + document()->documentMargin() + 1;
+    m_coveredHeight = textBottom;
+
+    QRectF r = contentsRect;
+    if (r.bottom() > covered)
+        r.setBottom(covered);
+    const int xOffset = horizontalScrollBar()->value();
+    const int yOffset = verticalScrollBar()->value();
+    const QRectF visible(xOffset, yOffset, viewport()->width(), viewport()->height());
+    QRect area = r.intersected(visible).toAlignedRect();
+    if (area.isEmpty())
+        return;
+    area.translate(-xOffset, -yOffset);
+    viewport()->update(area);
 }
 
 bool TextEditWidget::event(QEvent *event)
@@ -53,12 +94,20 @@ void TextEditWidget::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (isEnterKey(event->key()) && event->modifiers().testFlag(Qt::ShiftModifier)) {
-        // Qt would insert a line separator; the program knows only paragraph breaks.
-        QKeyEvent plainEnter(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
-                             event->text(), event->isAutoRepeat(), ushort(event->count()));
-        QTextEdit::keyPressEvent(&plainEnter);
-        event->setAccepted(plainEnter.isAccepted());
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (isEnterKey(event->key()) && held == Qt::NoModifier && !isReadOnly()) {
+        // Every Enter is a paragraph break (Shift+Enter too: the program knows no line
+        // separators). The break goes in here rather than through Qt, which ignores Enter
+        // in an empty paragraph that has space after it.
+        QTextCursor cursor = textCursor();
+        cursor.beginEditBlock();
+        cursor.removeSelectedText();
+        cursor.insertBlock();
+        cursor.endEditBlock();
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        event->accept();
         return;
     }
     QTextEdit::keyPressEvent(event);

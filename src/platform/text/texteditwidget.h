@@ -46,6 +46,16 @@ protected:
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
     QMimeData *createMimeDataFromSelection() const override;
+
+private slots:
+    // Qt asks to repaint from an edited paragraph down to the end of the view, even when
+    // the text ends a few lines below; only what the text covers (now or before the
+    // edit) is repainted.
+    void repaintContents(const QRectF &contentsRect);
+
+private:
+    // The lowest the text reached since the last repaint, in document coordinates.
+    qreal m_coveredHeight = 0;
 };
 
 } // namespace calmdesk

@@ -50,6 +50,8 @@ private slots:
     void formattingRaisesChange();
 
     void shiftEnterInsertsOrdinaryBreak();
+    void enterInAnEmptySpacedParagraphStillBreaks();
+    void enterReplacesTheSelectionAndUndoesInOneStep();
     void undoRestoresTextAndSetTextClearsHistory();
     void copyPutsPlainTextWithNewlines();
     void pasteOfRichTextInsertsPlainText();
@@ -300,6 +302,30 @@ void TextControlTextTest::shiftEnterInsertsOrdinaryBreak()
     QCOMPARE(m_control->text(), QStringLiteral("ab\r\ncd"));
     QCOMPARE(m_control->lineCount(), 2);
     QCOMPARE(m_control->selStart(), 6);
+}
+
+// Regression: with space after paragraphs, Qt ignored Enter in an empty paragraph, so a
+// writer could not leave a blank line.
+void TextControlTextTest::enterInAnEmptySpacedParagraphStillBreaks()
+{
+    m_control->setParagraphSpaceAfter(240);
+    QTest::keyClicks(input(*m_control), QStringLiteral("ab"));
+    QTest::keyClick(input(*m_control), Qt::Key_Return);
+    QTest::keyClick(input(*m_control), Qt::Key_Return);
+    QTest::keyClicks(input(*m_control), QStringLiteral("cd"));
+    QCOMPARE(m_control->text(), QStringLiteral("ab\r\n\r\ncd"));
+    QCOMPARE(m_control->paragraphSpaceAfter(), 240);
+}
+
+void TextControlTextTest::enterReplacesTheSelectionAndUndoesInOneStep()
+{
+    m_control->setText(QStringLiteral("one two three"));
+    m_control->select(3, 5);
+    QTest::keyClick(input(*m_control), Qt::Key_Return);
+    QCOMPARE(m_control->text(), QStringLiteral("one\r\nthree"));
+    QCOMPARE(m_control->selStart(), 5);
+    m_control->undo();
+    QCOMPARE(m_control->text(), QStringLiteral("one two three"));
 }
 
 void TextControlTextTest::undoRestoresTextAndSetTextClearsHistory()
