@@ -1,24 +1,12 @@
 #pragma once
 
+#include "documentlimitvalues.h"
+
 #include <QString>
 
 namespace calmdesk {
 
 class SettingsStore;
-
-// A document's writing goals; 0 means not set.
-struct DocumentLimits
-{
-    int limchar = 0;
-    int limword = 0;
-    int limpara = 0;
-    int limpage = 0;
-    int deadlineDay = 0;
-    int deadlineMonth = 0;
-    int deadlineYear = 0;
-
-    friend bool operator==(const DocumentLimits &, const DocumentLimits &) = default;
-};
 
 // The key under `root` that holds the limits of every document.
 QString limitsKey(const QString &root);

@@ -80,9 +80,9 @@ Settings settingsFromOptions(const OptionsValues &o, const Settings &previous)
     return s;
 }
 
-LimitValues limitsFromOptions(const OptionsValues &o, const LimitValues &previous)
+DocumentLimits limitsFromOptions(const OptionsValues &o, const DocumentLimits &previous)
 {
-    LimitValues l;
+    DocumentLimits l;
     l.limchar = leadingNumber(o.charLimitField, previous.limchar);
     l.limword = leadingNumber(o.wordLimitField, previous.limword);
     l.limpara = leadingNumber(o.paraLimitField, previous.limpara);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documentlimitvalues.h"
 #include "settings.h"
 
 #include <QDate>
@@ -65,21 +66,9 @@ struct OptionsValues
     bool startMinimized = false;
 };
 
-// The per-document limits the dialog sets.
-struct LimitValues
-{
-    int limchar = 0;
-    int limword = 0;
-    int limpara = 0;
-    int limpage = 0;
-    int deadlineDay = 0;
-    int deadlineMonth = 0;
-    int deadlineYear = 0;
-};
-
 // The settings variables the dialog's values stand for; `previous` gives the values a
 // field keeps when its text is no whole number.
 Settings settingsFromOptions(const OptionsValues &options, const Settings &previous);
-LimitValues limitsFromOptions(const OptionsValues &options, const LimitValues &previous);
+DocumentLimits limitsFromOptions(const OptionsValues &options, const DocumentLimits &previous);
 
 } // namespace calmdesk

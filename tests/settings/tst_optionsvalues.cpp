@@ -111,9 +111,9 @@ private slots:
         o.pageLimitField = "abc";
         o.charLimitField = "1.5";
         o.deadline = QDate(2027, 3, 9);
-        LimitValues previous;
+        DocumentLimits previous;
         previous.limchar = 7;
-        const LimitValues l = limitsFromOptions(o, previous);
+        const DocumentLimits l = limitsFromOptions(o, previous);
         QCOMPARE(l.limword, 50000);
         QCOMPARE(l.limpage, 0);
         QCOMPARE(l.limchar, 7);
