@@ -11,6 +11,7 @@
 #include "goalscontroller.h"
 #include "keycommands.h"
 #include "keypreview.h"
+#include "screens.h"
 #include "settingsio.h"
 #include "settingsstore.h"
 #include "startupplan.h"
@@ -355,15 +356,8 @@ LayoutState TfrmMain::layoutState() const
 
 void TfrmMain::layoutWindow()
 {
-    QList<QRect> screens;
-    if (QScreen *primary = QGuiApplication::primaryScreen())
-        screens.append(primary->geometry());
-    for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen != QGuiApplication::primaryScreen())
-            screens.append(screen->geometry());
-    }
-    const WindowLayout layout =
-        computeWindowLayout(screens, m_monitorIndex, ScreenHalf(m_screenHalf), layoutState());
+    const WindowLayout layout = computeWindowLayout(screenGeometries(), m_monitorIndex,
+                                                    ScreenHalf(m_screenHalf), layoutState());
     m_monitorIndex = layout.monitorIndex;
     if (geometry() != layout.window)
         setGeometry(layout.window);

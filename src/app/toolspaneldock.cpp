@@ -1,29 +1,12 @@
 #include "toolspaneldock.h"
 
+#include "screens.h"
 #include "toolspanel.h"
 #include "windowlayout.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTabWidget>
 
 namespace calmdesk {
-
-namespace {
-
-QList<QRect> screenRects()
-{
-    QList<QRect> rects;
-    if (QScreen *primary = QGuiApplication::primaryScreen())
-        rects.append(primary->geometry());
-    for (QScreen *screen : QGuiApplication::screens()) {
-        if (screen != QGuiApplication::primaryScreen())
-            rects.append(screen->geometry());
-    }
-    return rects;
-}
-
-} // namespace
 
 ToolsPanelDock::ToolsPanelDock(QWidget *window, ToolsPanel *panel,
                                std::function<void()> layoutWindow,
@@ -84,7 +67,7 @@ void ToolsPanelDock::togglePin()
 
 void ToolsPanelDock::detach()
 {
-    const QList<QRect> screens = screenRects();
+    const QList<QRect> screens = screenGeometries();
     const std::optional<int> target = detachTargetMonitor(m_monitorIndex(), int(screens.size()));
     if (!target)
         return;

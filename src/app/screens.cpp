@@ -1,0 +1,21 @@
+#include "screens.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace calmdesk {
+
+QList<QRect> screenGeometries()
+{
+    QList<QRect> rects;
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary)
+        rects.append(primary->geometry());
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            rects.append(screen->geometry());
+    }
+    return rects;
+}
+
+} // namespace calmdesk

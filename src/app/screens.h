@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+namespace calmdesk {
+
+// The desktop's monitors as the layout counts them: the primary screen first (monitor 0),
+// then the others in the desktop's order.
+QList<QRect> screenGeometries();
+
+} // namespace calmdesk
