@@ -134,21 +134,6 @@ WindowLayout layoutInside(QSize window, const LayoutState &state);
 WindowLayout computeWindowLayout(const QList<QRect> &screens, int monitorIndex, ScreenHalf half,
                                  const LayoutState &state);
 
-// Fixed positions of the status line's parts, from its left, in the 24-pixel line.
-namespace statusline {
-inline constexpr int kLockLeft = 4;
-inline constexpr int kLockTop = 4;
-inline constexpr int kWordLeft = 24;
-inline constexpr int kCharLeft = 112;
-inline constexpr int kParaLeft = 248;
-inline constexpr int kPageLeft = 376;
-inline constexpr int kHelpLeft = 480;
-inline constexpr int kDeadlineLeft = 624;
-inline constexpr int kAlarmLeft = 800;
-inline constexpr int kLabelTop = 6;
-inline constexpr int kAlarmTop = 7;
-} // namespace statusline
-
 // --- pointer rules ---
 
 // With the status line shown under the pointer: shown while the pointer is within 26

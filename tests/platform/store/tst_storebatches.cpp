@@ -11,13 +11,11 @@
 #include <memory>
 
 using namespace calmdesk;
+using calmdesk::test::kGeneral;
+using calmdesk::test::kSettings;
+using calmdesk::test::openUserStore;
 using calmdesk::test::str;
 using calmdesk::test::strs;
-
-namespace {
-const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
-const QString kSettings = QStringLiteral("Software\\Osmira\\v11\\Settings");
-} // namespace
 
 class StoreBatchTest : public QObject
 {
@@ -26,23 +24,19 @@ class StoreBatchTest : public QObject
 private:
     std::unique_ptr<SqliteSettingsStore> m_store;
     SqliteSettingsStore &store() { return *m_store; }
-    static std::unique_ptr<SqliteSettingsStore> otherConnection()
-    {
-        return std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
-    }
 
 private slots:
     void init()
     {
         calmdesk::test::IsolatedEnvironment::current()->reset();
-        m_store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
+        m_store = openUserStore();
         QVERIFY(store().regWriteString(kGeneral, QStringLiteral("stale"), QStringLiteral("x")));
     }
     void cleanup() { m_store.reset(); }
 
-    void committedBatchIsSeenByAnotherConnection()
+    void committedBatchIsSeenByAnopenUserStore()
     {
-        auto other = otherConnection();
+        auto other = openUserStore();
         {
             StoreBatch batch(store());
             QVERIFY(batch.isActive());
@@ -77,7 +71,7 @@ private slots:
         QVERIFY(!store().inBatch());
         QVERIFY(!store().keyExists(kSettings + QStringLiteral("\\autotext")));
         QCOMPARE(store().regReadString(kGeneral, QStringLiteral("stale")), QStringLiteral("x"));
-        QCOMPARE(otherConnection()->regReadString(kGeneral, QStringLiteral("stale")),
+        QCOMPARE(openUserStore()->regReadString(kGeneral, QStringLiteral("stale")),
                  QStringLiteral("x"));
     }
 
@@ -88,7 +82,7 @@ private slots:
         store().rollbackBatch();
         QVERIFY(!store().keyExists(QStringLiteral("Copy")));
         QVERIFY(store().regWriteString(kGeneral, QStringLiteral("after"), QStringLiteral("1")));
-        QCOMPARE(otherConnection()->regReadString(kGeneral, QStringLiteral("after")),
+        QCOMPARE(openUserStore()->regReadString(kGeneral, QStringLiteral("after")),
                  QStringLiteral("1"));
     }
 

@@ -15,11 +15,13 @@
 #include <unistd.h>
 
 using namespace calmdesk;
+using calmdesk::test::kGeneral;
+using calmdesk::test::kSettings;
+using calmdesk::test::openUserStore;
 using calmdesk::test::str;
 
 namespace {
 
-const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
 const QRegularExpression kSetAsideWarning(QStringLiteral("damaged or unreadable"));
 const QRegularExpression kInMemoryWarning(QStringLiteral("kept in memory"));
 constexpr int kFillerValues = 400;

@@ -12,13 +12,11 @@
 #include <memory>
 
 using namespace calmdesk;
+using calmdesk::test::kGeneral;
+using calmdesk::test::kSettings;
+using calmdesk::test::openUserStore;
 using calmdesk::test::str;
 using calmdesk::test::strs;
-
-namespace {
-const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
-const QString kSettings = QStringLiteral("Software\\Osmira\\v11\\Settings");
-} // namespace
 
 class StoreSemanticsTest : public QObject
 {
@@ -28,16 +26,12 @@ private:
     std::unique_ptr<SqliteSettingsStore> m_store;
 
     SqliteSettingsStore &store() { return *m_store; }
-    std::unique_ptr<SqliteSettingsStore> secondConnection() const
-    {
-        return std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
-    }
 
 private slots:
     void init()
     {
         calmdesk::test::IsolatedEnvironment::current()->reset();
-        m_store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
+        m_store = openUserStore();
     }
     void cleanup() { m_store.reset(); }
 
@@ -212,7 +206,7 @@ private slots:
         QVERIFY(store().regWriteString(kGeneral, QStringLiteral("diary"), data));
         QCOMPARE(store().regReadString(kGeneral, QStringLiteral("diary")), data);
         m_store.reset();
-        QCOMPARE(secondConnection()->regReadString(kGeneral, QStringLiteral("diary")), data);
+        QCOMPARE(openUserStore()->regReadString(kGeneral, QStringLiteral("diary")), data);
     }
 
     void valuesKeepTheOrderOfFirstWriting()

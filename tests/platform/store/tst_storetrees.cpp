@@ -11,13 +11,11 @@
 #include <memory>
 
 using namespace calmdesk;
+using calmdesk::test::kGeneral;
+using calmdesk::test::kSettings;
+using calmdesk::test::openUserStore;
 using calmdesk::test::str;
 using calmdesk::test::strs;
-
-namespace {
-const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
-const QString kSettings = QStringLiteral("Software\\Osmira\\v11\\Settings");
-} // namespace
 
 class StoreTreeTest : public QObject
 {
@@ -61,7 +59,7 @@ private slots:
     void init()
     {
         calmdesk::test::IsolatedEnvironment::current()->reset();
-        m_store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
+        m_store = openUserStore();
     }
     void cleanup() { m_store.reset(); }
 
