@@ -1,7 +1,7 @@
 // Load and save speed of a long manuscript in the common on-disk formats. Prints a
 // Markdown table of medians for docs/performance.md.
-#include "textcodec.h"
-#include "textfilecodec.h"
+#include "platform/codec/textcodec.h"
+#include "platform/codec/textfilecodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,13 +6,13 @@
 //
 //   bench_keystroke [KEYSTROKES]
 
-#include "goalscontroller.h"
-#include "settings.h"
-#include "sqlitesettingsstore.h"
-#include "statuslabel.h"
-#include "statuspanel.h"
-#include "textcontrol.h"
-#include "textcounts.h"
+#include "goals/goalscontroller.h"
+#include "goals/statuslabel.h"
+#include "goals/statuspanel.h"
+#include "goals/textcounts.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "platform/text/textcontrol.h"
+#include "settings/settings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

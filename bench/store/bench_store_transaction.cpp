@@ -6,8 +6,8 @@
 //
 // Works in a temporary folder; prints the median and the worst of RUNS runs.
 
-#include "settingsstore.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Figures for the text control on a 1,000,000-word document: the two Qt editing
 // widgets side by side, then the control itself. Run offscreen; not a test.
 
-#include "textcontrol.h"
+#include "platform/text/textcontrol.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "asciitext.h"
+#include "core/asciitext.h"
 
 namespace calmdesk {
 

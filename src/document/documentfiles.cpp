@@ -1,4 +1,4 @@
-#include "documentfiles.h"
+#include "document/documentfiles.h"
 
 #include <QDate>
 #include <QDateTime>

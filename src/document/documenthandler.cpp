@@ -1,16 +1,16 @@
-#include "documenthandler.h"
+#include "document/documenthandler.h"
 
-#include "asciitext.h"
-#include "documentfiles.h"
-#include "documentmessages.h"
-#include "documentpresentation.h"
-#include "filedialogs.h"
-#include "filemenu.h"
-#include "messageboxes.h"
-#include "referencesfile.h"
-#include "textcontrol.h"
-#include "textfilecodec.h"
-#include "urlopener.h"
+#include "core/asciitext.h"
+#include "document/documentfiles.h"
+#include "document/documentmessages.h"
+#include "document/documentpresentation.h"
+#include "document/filemenu.h"
+#include "document/referencesfile.h"
+#include "platform/codec/textfilecodec.h"
+#include "platform/dialogs/filedialogs.h"
+#include "platform/dialogs/messageboxes.h"
+#include "platform/shell/urlopener.h"
+#include "platform/text/textcontrol.h"
 
 #include <QColor>
 #include <QLabel>

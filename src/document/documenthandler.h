@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textfiletypes.h"
+#include "platform/codec/textfiletypes.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "documentmessages.h"
+#include "document/documentmessages.h"
 
 #include <QCoreApplication>
 

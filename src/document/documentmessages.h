@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messageboxes.h"
+#include "platform/dialogs/messageboxes.h"
 
 namespace calmdesk {
 

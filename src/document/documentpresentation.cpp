@@ -1,6 +1,6 @@
-#include "documentpresentation.h"
+#include "document/documentpresentation.h"
 
-#include "documentfiles.h"
+#include "document/documentfiles.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "filemenu.h"
+#include "document/filemenu.h"
 
-#include "documentpresentation.h"
+#include "document/documentpresentation.h"
 
 namespace calmdesk {
 

@@ -1,7 +1,7 @@
-#include "referencesfile.h"
+#include "document/referencesfile.h"
 
-#include "documentfiles.h"
-#include "textfilecodec.h"
+#include "document/documentfiles.h"
+#include "platform/codec/textfilecodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "alarmcountdown.h"
+#include "goals/alarmcountdown.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "documentlimits.h"
+#include "goals/documentlimits.h"
 
-#include "asciitext.h"
-#include "settingsstore.h"
+#include "core/asciitext.h"
+#include "platform/store/settingsstore.h"
 
 #include <array>
 #include <limits>

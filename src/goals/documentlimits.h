@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documentlimitvalues.h"
+#include "settings/documentlimitvalues.h"
 
 #include <QString>
 

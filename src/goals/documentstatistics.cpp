@@ -1,6 +1,6 @@
-#include "documentstatistics.h"
+#include "goals/documentstatistics.h"
 
-#include "textcontrol.h"
+#include "platform/text/textcontrol.h"
 
 namespace calmdesk {
 

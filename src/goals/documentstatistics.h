@@ -1,7 +1,7 @@
 #pragma once
 
-#include "paragraphcounter.h"
-#include "pendingedit.h"
+#include "goals/paragraphcounter.h"
+#include "goals/pendingedit.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "goalsclock.h"
+#include "goals/goalsclock.h"
 
 #include <QDeadlineTimer>
 

@@ -1,12 +1,12 @@
-#include "goalscontroller.h"
+#include "goals/goalscontroller.h"
 
-#include "documentstatistics.h"
-#include "goalsclock.h"
-#include "settings.h"
-#include "statuslabel.h"
-#include "statuspanel.h"
-#include "statusreport.h"
-#include "textcontrol.h"
+#include "goals/documentstatistics.h"
+#include "goals/goalsclock.h"
+#include "goals/statuslabel.h"
+#include "goals/statuspanel.h"
+#include "goals/statusreport.h"
+#include "platform/text/textcontrol.h"
+#include "settings/settings.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "alarmcountdown.h"
-#include "documentlimits.h"
-#include "textcounts.h"
-#include "writingtimer.h"
+#include "goals/alarmcountdown.h"
+#include "goals/documentlimits.h"
+#include "goals/textcounts.h"
+#include "goals/writingtimer.h"
 
 #include <QObject>
 

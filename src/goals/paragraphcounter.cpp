@@ -1,4 +1,4 @@
-#include "paragraphcounter.h"
+#include "goals/paragraphcounter.h"
 
 #include <QRegularExpression>
 

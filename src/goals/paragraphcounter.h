@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textcounts.h"
+#include "goals/textcounts.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "pendingedit.h"
+#include "goals/pendingedit.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "statuslabel.h"
+#include "goals/statuslabel.h"
 
-#include "statusreport.h"
-#include "statustones.h"
+#include "goals/statusreport.h"
+#include "goals/statustones.h"
 
 #include <QMouseEvent>
 

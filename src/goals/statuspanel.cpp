@@ -1,9 +1,9 @@
-#include "statuspanel.h"
+#include "goals/statuspanel.h"
 
-#include "settings.h"
-#include "statuslabel.h"
-#include "statusreport.h"
-#include "statustones.h"
+#include "goals/statuslabel.h"
+#include "goals/statusreport.h"
+#include "goals/statustones.h"
+#include "settings/settings.h"
 
 namespace calmdesk {
 

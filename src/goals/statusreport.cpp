@@ -1,6 +1,6 @@
-#include "statusreport.h"
+#include "goals/statusreport.h"
 
-#include "asciitext.h"
+#include "core/asciitext.h"
 
 #include <QCoreApplication>
 

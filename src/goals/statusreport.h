@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documentlimits.h"
-#include "textcounts.h"
+#include "goals/documentlimits.h"
+#include "goals/textcounts.h"
 
 #include <QDateTime>
 #include <QString>

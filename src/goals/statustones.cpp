@@ -1,6 +1,6 @@
-#include "statustones.h"
+#include "goals/statustones.h"
 
-#include "statusreport.h"
+#include "goals/statusreport.h"
 
 namespace calmdesk {
 

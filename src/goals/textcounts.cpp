@@ -1,7 +1,7 @@
-#include "textcounts.h"
+#include "goals/textcounts.h"
 
-#include "asciitext.h"
-#include "textroutines.h"
+#include "core/asciitext.h"
+#include "goals/textroutines.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "textroutines.h"
+#include "goals/textroutines.h"
 
-#include "asciitext.h"
+#include "core/asciitext.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "writingtimer.h"
+#include "goals/writingtimer.h"
 
 #include <QTime>
 

@@ -1,6 +1,6 @@
-#include "numbertext.h"
+#include "settings/numbertext.h"
 
-#include "asciitext.h"
+#include "core/asciitext.h"
 
 namespace calmdesk {
 

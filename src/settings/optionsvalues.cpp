@@ -1,7 +1,7 @@
-#include "optionsvalues.h"
+#include "settings/optionsvalues.h"
 
-#include "asciitext.h"
-#include "numbertext.h"
+#include "core/asciitext.h"
+#include "settings/numbertext.h"
 
 namespace calmdesk {
 

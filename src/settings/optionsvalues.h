@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documentlimitvalues.h"
-#include "settings.h"
+#include "settings/documentlimitvalues.h"
+#include "settings/settings.h"
 
 #include <QDate>
 #include <QList>

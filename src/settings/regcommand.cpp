@@ -1,7 +1,7 @@
-#include "regcommand.h"
+#include "settings/regcommand.h"
 
-#include "registrydump.h"
-#include "settingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "settings/registrydump.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "registrydump.h"
+#include "settings/registrydump.h"
 
-#include "settingsstore.h"
+#include "platform/store/settingsstore.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "settingsio.h"
+#include "settings/settingsio.h"
 
-#include "asciitext.h"
-#include "settingsstore.h"
-#include "settingstable.h"
+#include "core/asciitext.h"
+#include "platform/store/settingsstore.h"
+#include "settings/settingstable.h"
 
 #include <QDir>
 

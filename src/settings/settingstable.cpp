@@ -1,4 +1,4 @@
-#include "settingstable.h"
+#include "settings/settingstable.h"
 
 #include <array>
 

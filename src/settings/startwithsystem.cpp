@@ -1,6 +1,6 @@
-#include "startwithsystem.h"
+#include "settings/startwithsystem.h"
 
-#include "desktopintegration.h"
+#include "platform/shell/desktopintegration.h"
 
 namespace calmdesk {
 

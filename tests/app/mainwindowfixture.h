@@ -1,15 +1,15 @@
 #pragma once
 
-#include "documenthandler.h"
+#include "app/window/tfrmmain.h"
+#include "app/window/trayicon.h"
+#include "document/documenthandler.h"
 #include "isolatedenvironment.h"
+#include "platform/shell/urlopener.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "platform/text/textcontrol.h"
 #include "scripteddialogs.h"
-#include "settings.h"
-#include "settingsio.h"
-#include "sqlitesettingsstore.h"
-#include "textcontrol.h"
-#include "tfrmmain.h"
-#include "trayicon.h"
-#include "urlopener.h"
+#include "settings/settings.h"
+#include "settings/settingsio.h"
 
 #include <QFile>
 #include <QList>

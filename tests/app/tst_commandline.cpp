@@ -1,4 +1,4 @@
-#include "commandline.h"
+#include "app/entry/commandline.h"
 #include "testmain.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "datetimeinsert.h"
+#include "app/keys/datetimeinsert.h"
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "editmenu.h"
+#include "app/keys/editmenu.h"
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

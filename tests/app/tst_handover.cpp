@@ -1,6 +1,6 @@
-#include "settings.h"
-#include "settingsio.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "settings/settings.h"
+#include "settings/settingsio.h"
 #include "testmain.h"
 
 #include <QDir>

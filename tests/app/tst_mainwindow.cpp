@@ -1,13 +1,13 @@
-#include "edgepanels.h"
-#include "filemenu.h"
-#include "focuslock.h"
+#include "app/layout/edgepanels.h"
+#include "app/layout/focuslock.h"
+#include "app/layout/toolspanel.h"
+#include "app/layout/toolspaneldock.h"
+#include "app/layout/topbar.h"
+#include "document/filemenu.h"
+#include "goals/statuslabel.h"
+#include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
-#include "statuslabel.h"
-#include "statuspanel.h"
 #include "testmain.h"
-#include "toolspanel.h"
-#include "toolspaneldock.h"
-#include "topbar.h"
 
 #include <QClipboard>
 #include <QDate>

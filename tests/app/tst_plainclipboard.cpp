@@ -1,6 +1,6 @@
-#include "plainclipboard.h"
+#include "app/keys/plainclipboard.h"
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "startupplan.h"
+#include "app/entry/startupplan.h"
 #include "testmain.h"
 
 #include <QSet>

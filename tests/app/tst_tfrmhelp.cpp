@@ -1,7 +1,7 @@
+#include "app/help/tfrmhelp.h"
+#include "platform/shell/urlopener.h"
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
-#include "tfrmhelp.h"
-#include "urlopener.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>

@@ -1,6 +1,6 @@
+#include "app/layout/toolspanel.h"
+#include "app/layout/topbar.h"
 #include "testmain.h"
-#include "toolspanel.h"
-#include "topbar.h"
 
 #include <QLabel>
 #include <QPushButton>

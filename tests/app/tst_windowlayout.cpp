@@ -1,5 +1,5 @@
+#include "app/layout/windowlayout.h"
 #include "testmain.h"
-#include "windowlayout.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
+#include "app/keys/wraptag.h"
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
-#include "wraptag.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "documenthandler.h"
+#include "document/documenthandler.h"
 #include "isolatedenvironment.h"
-#include "messageboxes.h"
+#include "platform/dialogs/messageboxes.h"
+#include "platform/shell/urlopener.h"
+#include "platform/text/textcontrol.h"
 #include "scripteddialogs.h"
-#include "textcontrol.h"
-#include "urlopener.h"
 
 #include <QColor>
 #include <QDir>

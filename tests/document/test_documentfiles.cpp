@@ -1,4 +1,4 @@
-#include "documentfiles.h"
+#include "document/documentfiles.h"
 #include "testmain.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 // What the status line's file label and file menu show for each document state.
 
-#include "documentpresentation.h"
+#include "document/documentpresentation.h"
 #include "testmain.h"
 
 #include <QTest>

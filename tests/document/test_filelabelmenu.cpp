@@ -1,9 +1,9 @@
 // The status line's file label and the file menu it pops up.
 
-#include "filedialogs.h"
+#include "document/filemenu.h"
 #include "filehelpers.h"
-#include "filemenu.h"
 #include "handlerfixture.h"
+#include "platform/dialogs/filedialogs.h"
 #include "testmain.h"
 
 #include <QAccessible>

@@ -1,8 +1,8 @@
 // The web history companion read from and written to disk as the writer's entries.
 
-#include "documentfiles.h"
+#include "document/documentfiles.h"
+#include "document/referencesfile.h"
 #include "filehelpers.h"
-#include "referencesfile.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goalsclock.h"
+#include "goals/goalsclock.h"
 
 // A clock the test moves by hand.
 class FakeGoalsClock : public calmdesk::GoalsClock

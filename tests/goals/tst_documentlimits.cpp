@@ -1,6 +1,6 @@
-#include "documentlimits.h"
-#include "settings.h"
-#include "sqlitesettingsstore.h"
+#include "goals/documentlimits.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "settings/settings.h"
 #include "testmain.h"
 
 #include <QTest>

@@ -1,12 +1,12 @@
 #include "fakegoalsclock.h"
-#include "goalscontroller.h"
-#include "settings.h"
-#include "sqlitesettingsstore.h"
-#include "statuslabel.h"
-#include "statuspanel.h"
-#include "statusreport.h"
+#include "goals/goalscontroller.h"
+#include "goals/statuslabel.h"
+#include "goals/statuspanel.h"
+#include "goals/statusreport.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "platform/text/textcontrol.h"
+#include "settings/settings.h"
 #include "testmain.h"
-#include "textcontrol.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

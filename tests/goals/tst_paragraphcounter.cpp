@@ -1,5 +1,5 @@
-#include "paragraphcounter.h"
-#include "pendingedit.h"
+#include "goals/paragraphcounter.h"
+#include "goals/pendingedit.h"
 #include "testmain.h"
 
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
-#include "settings.h"
-#include "statuslabel.h"
-#include "statuspanel.h"
-#include "statusreport.h"
+#include "goals/statuslabel.h"
+#include "goals/statuspanel.h"
+#include "goals/statusreport.h"
+#include "settings/settings.h"
 #include "testmain.h"
 
 #include <QAccessible>

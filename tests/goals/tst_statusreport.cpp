@@ -1,4 +1,4 @@
-#include "statusreport.h"
+#include "goals/statusreport.h"
 #include "testmain.h"
 
 #include <QTest>

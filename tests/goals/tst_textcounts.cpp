@@ -1,5 +1,5 @@
+#include "goals/textcounts.h"
 #include "testmain.h"
-#include "textcounts.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,5 +1,5 @@
+#include "goals/textroutines.h"
 #include "testmain.h"
-#include "textroutines.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "alarmcountdown.h"
+#include "goals/alarmcountdown.h"
+#include "goals/writingtimer.h"
 #include "testmain.h"
-#include "writingtimer.h"
 
 #include <QTest>
 

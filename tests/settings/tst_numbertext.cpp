@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "settings/numbertext.h"
 #include "testmain.h"
 
 #include <QTest>

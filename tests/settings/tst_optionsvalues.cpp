@@ -1,6 +1,6 @@
-#include "desktopintegration.h"
-#include "optionsvalues.h"
-#include "startwithsystem.h"
+#include "platform/shell/desktopintegration.h"
+#include "settings/optionsvalues.h"
+#include "settings/startwithsystem.h"
 #include "testmain.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // calmdesk --reg: what each command prints, its exit status, and that an import is
 // all or nothing.
 
-#include "regcommand.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "settings/regcommand.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

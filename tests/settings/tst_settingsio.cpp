@@ -1,7 +1,7 @@
-#include "settingsio.h"
-#include "settingsstore.h"
-#include "settingstable.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
+#include "settings/settingsio.h"
+#include "settings/settingstable.h"
 #include "testmain.h"
 
 #include <QDir>
@@ -173,7 +173,8 @@ private slots:
         const QString fallback = dataHome() + QStringLiteral("/Calmdesk/Diary");
         if (!stored.isEmpty())
             put(kGeneral, QStringLiteral("diary"), QString(stored).replace("%1", existing));
-        QCOMPARE(load().diaryDir, QString(expected).replace("%1", existing).replace("%2", fallback));
+        QCOMPARE(load().diaryDir,
+                 QString(expected).replace("%1", existing).replace("%2", fallback));
     }
 
     void autocorrectListStopsAtTheFirstEmptySlot()

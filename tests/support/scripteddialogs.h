@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filedialogs.h"
-#include "messageboxes.h"
+#include "platform/dialogs/filedialogs.h"
+#include "platform/dialogs/messageboxes.h"
 
 #include <QList>
 #include <QStringList>

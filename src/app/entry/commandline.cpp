@@ -1,6 +1,6 @@
-#include "commandline.h"
+#include "app/entry/commandline.h"
 
-#include "regcommand.h"
+#include "settings/regcommand.h"
 
 #include <QCoreApplication>
 

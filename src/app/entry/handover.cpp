@@ -1,10 +1,10 @@
-#include "handover.h"
+#include "app/entry/handover.h"
 
-#include "asciitext.h"
-#include "settings.h"
-#include "settingsio.h"
-#include "settingsstore.h"
-#include "singleinstance.h"
+#include "core/asciitext.h"
+#include "platform/instance/singleinstance.h"
+#include "platform/store/settingsstore.h"
+#include "settings/settings.h"
+#include "settings/settingsio.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "programentry.h"
+#include "app/entry/programentry.h"
 
 int main(int argc, char **argv)
 {

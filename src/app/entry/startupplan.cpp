@@ -1,7 +1,7 @@
-#include "startupplan.h"
+#include "app/entry/startupplan.h"
 
-#include "asciitext.h"
-#include "documentfiles.h"
+#include "core/asciitext.h"
+#include "document/documentfiles.h"
 
 namespace calmdesk {
 

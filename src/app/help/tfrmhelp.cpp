@@ -1,7 +1,7 @@
-#include "tfrmhelp.h"
+#include "app/help/tfrmhelp.h"
 
-#include "textcontrol.h"
-#include "urlopener.h"
+#include "platform/shell/urlopener.h"
+#include "platform/text/textcontrol.h"
 
 #include <QAbstractScrollArea>
 #include <QFrame>

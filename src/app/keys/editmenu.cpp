@@ -1,7 +1,7 @@
-#include "editmenu.h"
+#include "app/keys/editmenu.h"
 
-#include "plainclipboard.h"
-#include "textcontrol.h"
+#include "app/keys/plainclipboard.h"
+#include "platform/text/textcontrol.h"
 
 namespace calmdesk {
 

@@ -1,4 +1,4 @@
-#include "keycommands.h"
+#include "app/keys/keycommands.h"
 
 namespace calmdesk {
 

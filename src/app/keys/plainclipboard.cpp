@@ -1,6 +1,6 @@
-#include "plainclipboard.h"
+#include "app/keys/plainclipboard.h"
 
-#include "textcontrol.h"
+#include "platform/text/textcontrol.h"
 
 #include <QClipboard>
 #include <QMimeData>

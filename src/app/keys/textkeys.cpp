@@ -1,9 +1,9 @@
-#include "textkeys.h"
+#include "app/keys/textkeys.h"
 
-#include "keycommands.h"
-#include "plainclipboard.h"
-#include "textcontrol.h"
-#include "wraptag.h"
+#include "app/keys/keycommands.h"
+#include "app/keys/plainclipboard.h"
+#include "app/keys/wraptag.h"
+#include "platform/text/textcontrol.h"
 
 namespace calmdesk {
 

@@ -1,7 +1,7 @@
-#include "wraptag.h"
+#include "app/keys/wraptag.h"
 
-#include "asciitext.h"
-#include "textcontrol.h"
+#include "core/asciitext.h"
+#include "platform/text/textcontrol.h"
 
 namespace calmdesk {
 

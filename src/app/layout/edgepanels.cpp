@@ -1,9 +1,9 @@
-#include "edgepanels.h"
+#include "app/layout/edgepanels.h"
 
-#include "statuspanel.h"
-#include "textcontrol.h"
-#include "topbar.h"
-#include "windowlayout.h"
+#include "app/layout/topbar.h"
+#include "app/layout/windowlayout.h"
+#include "goals/statuspanel.h"
+#include "platform/text/textcontrol.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "focuslock.h"
+#include "app/layout/focuslock.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "screens.h"
+#include "app/layout/screens.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "toolspanel.h"
+#include "app/layout/toolspanel.h"
 
-#include "windowlayout.h"
+#include "app/layout/windowlayout.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "toolspaneldock.h"
+#include "app/layout/toolspaneldock.h"
 
-#include "screens.h"
-#include "toolspanel.h"
-#include "windowlayout.h"
+#include "app/layout/screens.h"
+#include "app/layout/toolspanel.h"
+#include "app/layout/windowlayout.h"
 
 #include <QTabWidget>
 

@@ -1,4 +1,4 @@
-#include "topbar.h"
+#include "app/layout/topbar.h"
 
 #include <QPainter>
 #include <QToolButton>

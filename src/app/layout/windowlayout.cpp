@@ -1,4 +1,4 @@
-#include "windowlayout.h"
+#include "app/layout/windowlayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "keypreview.h"
+#include "app/window/keypreview.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "trayicon.h"
+#include "app/window/trayicon.h"
 
-#include "appinfo.h"
+#include "app/entry/appinfo.h"
 
 #include <QIcon>
 #include <QMenu>

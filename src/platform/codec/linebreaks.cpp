@@ -1,4 +1,4 @@
-#include "linebreaks.h"
+#include "platform/codec/linebreaks.h"
 
 namespace calmdesk {
 

@@ -1,8 +1,8 @@
-#include "textcodec.h"
+#include "platform/codec/textcodec.h"
 
-#include "linebreaks.h"
-#include "utf8validation.h"
-#include "windows1252.h"
+#include "platform/codec/linebreaks.h"
+#include "platform/codec/utf8validation.h"
+#include "platform/codec/windows1252.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "textfilecodec.h"
+#include "platform/codec/textfilecodec.h"
 
-#include "textcodec.h"
+#include "platform/codec/textcodec.h"
 
 #include <QCoreApplication>
 #include <QFile>

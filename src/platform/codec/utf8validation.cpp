@@ -1,4 +1,4 @@
-#include "utf8validation.h"
+#include "platform/codec/utf8validation.h"
 
 #include <cstdint>
 #include <cstring>

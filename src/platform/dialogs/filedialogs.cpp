@@ -1,4 +1,4 @@
-#include "filedialogs.h"
+#include "platform/dialogs/filedialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "messageboxes.h"
+#include "platform/dialogs/messageboxes.h"
 
 #include <QMessageBox>
 

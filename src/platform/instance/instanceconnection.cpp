@@ -1,4 +1,4 @@
-#include "instanceconnection.h"
+#include "platform/instance/instanceconnection.h"
 
 #include <QLocalSocket>
 #include <QPointer>

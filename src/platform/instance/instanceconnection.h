@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instanceprotocol.h"
+#include "platform/instance/instanceprotocol.h"
 
 #include <QByteArray>
 #include <QObject>

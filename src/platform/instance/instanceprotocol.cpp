@@ -1,4 +1,4 @@
-#include "instanceprotocol.h"
+#include "platform/instance/instanceprotocol.h"
 
 #include <QList>
 

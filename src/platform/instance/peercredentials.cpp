@@ -1,4 +1,4 @@
-#include "peercredentials.h"
+#include "platform/instance/peercredentials.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "privatefolder.h"
+#include "platform/instance/privatefolder.h"
 
 #include <QDir>
 #include <QFileInfo>

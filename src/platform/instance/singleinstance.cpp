@@ -1,9 +1,9 @@
-#include "singleinstance.h"
+#include "platform/instance/singleinstance.h"
 
-#include "instanceconnection.h"
-#include "instanceprotocol.h"
-#include "peercredentials.h"
-#include "privatefolder.h"
+#include "platform/instance/instanceconnection.h"
+#include "platform/instance/instanceprotocol.h"
+#include "platform/instance/peercredentials.h"
+#include "platform/instance/privatefolder.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "terminationwatcher.h"
+#include "platform/session/terminationwatcher.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "desktopentry.h"
+#include "platform/shell/desktopentry.h"
 
 #include <QStringView>
 

@@ -1,7 +1,7 @@
-#include "desktopintegration.h"
+#include "platform/shell/desktopintegration.h"
 
-#include "desktopentry.h"
-#include "mimeappslist.h"
+#include "platform/shell/desktopentry.h"
+#include "platform/shell/mimeappslist.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "mimeappslist.h"
+#include "platform/shell/mimeappslist.h"
 
 #include <QList>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "urlopener.h"
+#include "platform/shell/urlopener.h"
 
 #include <QDesktopServices>
 #include <QDir>

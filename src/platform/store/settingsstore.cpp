@@ -1,6 +1,6 @@
-#include "settingsstore.h"
+#include "platform/store/settingsstore.h"
 
-#include "asciitext.h"
+#include "core/asciitext.h"
 
 namespace calmdesk {
 

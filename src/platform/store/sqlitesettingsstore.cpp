@@ -1,8 +1,8 @@
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 
-#include "sqlitestatement.h"
-#include "storedatabase.h"
-#include "storepath.h"
+#include "platform/store/sqlitestatement.h"
+#include "platform/store/storedatabase.h"
+#include "platform/store/storepath.h"
 
 #include <QHash>
 #include <QStandardPaths>

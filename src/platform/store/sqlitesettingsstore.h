@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "platform/store/settingsstore.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "sqlitestatement.h"
+#include "platform/store/sqlitestatement.h"
 
 #include <QByteArray>
 

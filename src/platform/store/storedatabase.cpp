@@ -1,4 +1,4 @@
-#include "storedatabase.h"
+#include "platform/store/storedatabase.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "storepath.h"
+#include "platform/store/storepath.h"
 
 namespace calmdesk::storepath {
 

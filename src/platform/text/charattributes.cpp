@@ -1,4 +1,4 @@
-#include "charattributes.h"
+#include "platform/text/charattributes.h"
 
 #include <QFont>
 #include <QTextCharFormat>

@@ -1,4 +1,4 @@
-#include "marklayer.h"
+#include "platform/text/marklayer.h"
 
 #include <QScopedValueRollback>
 #include <QTextBlock>

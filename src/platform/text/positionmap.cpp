@@ -1,4 +1,4 @@
-#include "positionmap.h"
+#include "platform/text/positionmap.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,8 +1,8 @@
-#include "textcontrol.h"
+#include "platform/text/textcontrol.h"
 
-#include "linebreaks.h"
-#include "positionmap.h"
-#include "texteditwidget.h"
+#include "platform/text/positionmap.h"
+#include "platform/text/texteditwidget.h"
+#include "platform/text/widgetbreaks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -167,7 +167,7 @@ void TextControl::onContentsChanged()
 QString TextControl::text() const
 {
     // toPlainText() would turn no-break spaces into spaces; the raw text keeps them.
-    return linebreaks::toCanonicalBreaks(document()->toRawText());
+    return widgetbreaks::toCanonicalBreaks(document()->toRawText());
 }
 
 void TextControl::setText(const QString &text)
@@ -184,7 +184,7 @@ void TextControl::setText(const QString &text)
         doc->setUndoRedoEnabled(false);
         QTextCursor all(doc);
         all.beginEditBlock();
-        doc->setPlainText(linebreaks::toWidgetBreaks(text));
+        doc->setPlainText(widgetbreaks::toWidgetBreaks(text));
         all.select(QTextCursor::Document);
         all.setBlockFormat(m_allBlocksFormat);
         all.setBlockCharFormat(m_allTextFormat);
@@ -248,7 +248,7 @@ void TextControl::setCaret(int position)
 
 QString TextControl::selectedText() const
 {
-    return linebreaks::toCanonicalBreaks(m_editor->textCursor().selectedText());
+    return widgetbreaks::toCanonicalBreaks(m_editor->textCursor().selectedText());
 }
 
 void TextControl::selectAllText()
@@ -264,7 +264,7 @@ void TextControl::replaceSelection(const QString &text)
     // inserted text, so a change handler already sees it after the text, and any
     // selection such a handler makes stands.
     QTextCursor cursor = m_editor->textCursor();
-    cursor.insertText(linebreaks::toWidgetBreaks(text));
+    cursor.insertText(widgetbreaks::toWidgetBreaks(text));
 }
 
 // --- editing commands ---
@@ -402,7 +402,7 @@ void TextControl::appendParagraph(const QString &text)
     } else {
         end.insertBlock(blockFormat, charFormat);
     }
-    end.insertText(linebreaks::toWidgetBreaks(text), charFormat);
+    end.insertText(widgetbreaks::toWidgetBreaks(text), charFormat);
     end.insertBlock(blockFormat, charFormat);
     end.endEditBlock();
     m_editor->setTextCursor(end);
@@ -440,7 +440,7 @@ void TextControl::replaceLine(int index, const QString &text)
     const QTextBlock block = document()->findBlockByNumber(index);
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.insertText(linebreaks::toWidgetBreaks(text));
+    cursor.insertText(widgetbreaks::toWidgetBreaks(text));
 }
 
 // --- layout and scrolling ---

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "charattributes.h"
-#include "marklayer.h"
-#include "textsearch.h"
+#include "platform/text/charattributes.h"
+#include "platform/text/marklayer.h"
+#include "platform/text/textsearch.h"
 
 #include <QTextFormat>
 #include <QWidget>

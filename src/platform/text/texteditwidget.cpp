@@ -1,6 +1,6 @@
-#include "texteditwidget.h"
+#include "platform/text/texteditwidget.h"
 
-#include "linebreaks.h"
+#include "platform/text/widgetbreaks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
@@ -183,14 +183,14 @@ void TextEditWidget::insertFromMimeData(const QMimeData *source)
     if (!source->hasText() || isReadOnly())
         return;
     QTextCursor cursor = textCursor();
-    cursor.insertText(linebreaks::toWidgetBreaks(source->text()));
+    cursor.insertText(widgetbreaks::toWidgetBreaks(source->text()));
     ensureCursorVisible();
 }
 
 QMimeData *TextEditWidget::createMimeDataFromSelection() const
 {
     auto *mime = new QMimeData;
-    mime->setText(linebreaks::toWidgetBreaks(textCursor().selectedText()));
+    mime->setText(widgetbreaks::toWidgetBreaks(textCursor().selectedText()));
     return mime;
 }
 

@@ -1,7 +1,7 @@
-#include "textsearch.h"
+#include "platform/text/textsearch.h"
 
-#include "linebreaks.h"
-#include "positionmap.h"
+#include "platform/text/positionmap.h"
+#include "platform/text/widgetbreaks.h"
 
 #include <QString>
 #include <QTextBlock>
@@ -73,9 +73,9 @@ int findInDocument(const QTextDocument &document, const QString &needle, int fro
     if (needle.isEmpty() || stop - start < needle.size())
         return -1;
 
-    if (linebreaks::containsBreak(needle)) {
+    if (widgetbreaks::containsBreak(needle)) {
         QString text = document.toRawText();
-        return findInString(linebreaks::toCanonicalBreaks(text), needle, start, stop, flags);
+        return findInString(widgetbreaks::toCanonicalBreaks(text), needle, start, stop, flags);
     }
 
     // A needle without breaks matches inside one paragraph; a paragraph's ends are

@@ -1,8 +1,8 @@
 // The byte-level rules: what a file's bytes become in memory and what the program's
 // text becomes on disk, without touching any file.
-#include "linebreaks.h"
+#include "platform/codec/linebreaks.h"
+#include "platform/codec/textcodec.h"
 #include "testmain.h"
-#include "textcodec.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // Loading and saving real files: refusals, atomic replacement, permissions, links.
+#include "platform/codec/textfilecodec.h"
 #include "testmain.h"
-#include "textfilecodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 //
 // It reports on stdout, one word a line, and appends what it handled to <log>.
 
-#include "privatefolder.h"
-#include "singleinstance.h"
+#include "platform/instance/privatefolder.h"
+#include "platform/instance/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

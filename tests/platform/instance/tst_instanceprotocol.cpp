@@ -1,6 +1,6 @@
 // The line protocol between a second start and the running instance.
 
-#include "instanceprotocol.h"
+#include "platform/instance/instanceprotocol.h"
 #include "testmain.h"
 
 using calmdesk::instanceprotocol::Command;

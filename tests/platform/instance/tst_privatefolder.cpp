@@ -1,6 +1,6 @@
 // The folder that holds the instance lock and socket must be this user's alone.
 
-#include "privatefolder.h"
+#include "platform/instance/privatefolder.h"
 #include "testmain.h"
 
 #include <QDir>

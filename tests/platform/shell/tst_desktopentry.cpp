@@ -1,6 +1,6 @@
 // Exec quoting and key file escapes of desktop entries, as a desktop reads them back.
 
-#include "desktopentry.h"
+#include "platform/shell/desktopentry.h"
 #include "testmain.h"
 
 namespace entry = calmdesk::desktopentry;

@@ -1,7 +1,7 @@
 // Start with the session and default program for plain text, as real files in the
 // user's (isolated) XDG folders.
 
-#include "desktopintegration.h"
+#include "platform/shell/desktopintegration.h"
 #include "testmain.h"
 
 #include <QDir>

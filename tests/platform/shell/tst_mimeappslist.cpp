@@ -1,6 +1,6 @@
 // Editing mimeapps.list: one key changes, every other line comes back as it was.
 
-#include "mimeappslist.h"
+#include "platform/shell/mimeappslist.h"
 #include "testmain.h"
 
 namespace mimeapps = calmdesk::mimeapps;

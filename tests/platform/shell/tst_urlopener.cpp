@@ -1,7 +1,7 @@
 // Folders and web addresses reach the desktop's opener as the right URLs.
 
+#include "platform/shell/urlopener.h"
 #include "testmain.h"
-#include "urlopener.h"
 
 #include <QDesktopServices>
 #include <QUrl>

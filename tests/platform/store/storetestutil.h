@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,8 +7,8 @@
 // key Software\Test\shared. "batch" groups them in batches that hold the write
 // lock for a while. Exits 0 when every write succeeded.
 
-#include "settingsstore.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 
 #include <QCoreApplication>
 #include <QThread>

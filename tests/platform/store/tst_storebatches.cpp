@@ -1,7 +1,7 @@
 // Batches: one atomic update that another connection sees all at once or not at all.
 
-#include "settingsstore.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

@@ -2,7 +2,7 @@
 // or a command-line edit beside the running editor. Neither may lose a write or wait
 // for long.
 
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

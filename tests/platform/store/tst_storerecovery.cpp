@@ -1,7 +1,7 @@
 // A settings file that cannot be used never stops the program and is never lost:
 // it is moved aside, reported, and an empty store takes its place.
 
-#include "sqlitesettingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

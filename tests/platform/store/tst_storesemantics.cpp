@@ -1,8 +1,8 @@
 // What callers of the settings store rely on for single keys and values: missing
 // keys and values, key creation, letter case, empty path parts, the default value.
 
-#include "settingsstore.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

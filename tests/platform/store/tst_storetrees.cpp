@@ -1,7 +1,7 @@
 // Whole subtrees of the settings store: deleting and copying, as profiles do.
 
-#include "settingsstore.h"
-#include "sqlitesettingsstore.h"
+#include "platform/store/settingsstore.h"
+#include "platform/store/sqlitesettingsstore.h"
 #include "storetestutil.h"
 #include "testmain.h"
 

@@ -1,5 +1,5 @@
+#include "platform/text/textcontrol.h"
 #include "testmain.h"
-#include "textcontrol.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -1,12 +1,12 @@
-#include "linebreaks.h"
+#include "platform/text/textsearch.h"
+#include "platform/text/widgetbreaks.h"
 #include "testmain.h"
-#include "textsearch.h"
 
 #include <QTest>
 
 using namespace calmdesk;
 
-class LineBreaksTest : public QObject
+class WidgetBreaksTest : public QObject
 {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ private slots:
     void findInString();
 };
 
-void LineBreaksTest::widgetBreaks_data()
+void WidgetBreaksTest::widgetBreaks_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
@@ -36,14 +36,14 @@ void LineBreaksTest::widgetBreaks_data()
         << QStringLiteral("a\u00A0b") << QStringLiteral("a\u00A0b");
 }
 
-void LineBreaksTest::widgetBreaks()
+void WidgetBreaksTest::widgetBreaks()
 {
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    QCOMPARE(linebreaks::toWidgetBreaks(input), expected);
+    QCOMPARE(widgetbreaks::toWidgetBreaks(input), expected);
 }
 
-void LineBreaksTest::canonicalBreaks_data()
+void WidgetBreaksTest::canonicalBreaks_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
@@ -54,14 +54,14 @@ void LineBreaksTest::canonicalBreaks_data()
     QTest::newRow("no break") << QStringLiteral("abc") << QStringLiteral("abc");
 }
 
-void LineBreaksTest::canonicalBreaks()
+void WidgetBreaksTest::canonicalBreaks()
 {
     QFETCH(QString, input);
     QFETCH(QString, expected);
-    QCOMPARE(linebreaks::toCanonicalBreaks(input), expected);
+    QCOMPARE(widgetbreaks::toCanonicalBreaks(input), expected);
 }
 
-void LineBreaksTest::findInString_data()
+void WidgetBreaksTest::findInString_data()
 {
     QTest::addColumn<QString>("haystack");
     QTest::addColumn<QString>("needle");
@@ -92,7 +92,7 @@ void LineBreaksTest::findInString_data()
     QTest::newRow("empty needle finds nothing") << text << "" << 0 << 99 << none << -1;
 }
 
-void LineBreaksTest::findInString()
+void WidgetBreaksTest::findInString()
 {
     QFETCH(QString, haystack);
     QFETCH(QString, needle);
@@ -103,5 +103,5 @@ void LineBreaksTest::findInString()
     QCOMPARE(textsearch::findInString(haystack, needle, from, end, FindFlags(flags)), expected);
 }
 
-CALMDESK_TEST_MAIN_CORE(LineBreaksTest)
-#include "tst_linebreaks.moc"
+CALMDESK_TEST_MAIN_CORE(WidgetBreaksTest)
+#include "tst_widgetbreaks.moc"

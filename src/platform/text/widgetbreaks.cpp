@@ -1,6 +1,6 @@
-#include "linebreaks.h"
+#include "platform/text/widgetbreaks.h"
 
-namespace calmdesk::linebreaks {
+namespace calmdesk::widgetbreaks {
 
 namespace {
 
@@ -66,4 +66,4 @@ bool containsBreak(const QString &text)
     return false;
 }
 
-} // namespace calmdesk::linebreaks
+} // namespace calmdesk::widgetbreaks

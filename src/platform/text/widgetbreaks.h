@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace calmdesk::linebreaks {
+namespace calmdesk::widgetbreaks {
 
 // The program's canonical text has CR LF line breaks; the editing widget keeps one
 // separator character per break. These convert between the two.
@@ -17,4 +17,4 @@ QString toCanonicalBreaks(const QString &widgetText);
 // True when the text holds any character that toWidgetBreaks would turn into a break.
 bool containsBreak(const QString &text);
 
-} // namespace calmdesk::linebreaks
+} // namespace calmdesk::widgetbreaks
