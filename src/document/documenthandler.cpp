@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace calmdesk {
 
 namespace {
@@ -111,6 +113,7 @@ bool DocumentHandler::newDocument()
         return false;
     m_curFile.clear();
     m_format = TextFileFormat();
+    m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
     m_references.clear();
     m_referencesFormat = TextFileFormat();
     // Clearing the text reports a change; the document is saved only once it is empty.
@@ -131,7 +134,7 @@ bool DocumentHandler::openDocument(const QString &path)
 
     // Everything is read before anything is shown, so a failure leaves the editor as it
     // was. A companion that cannot be read fails the open too: saving would replace it.
-    const TextLoadResult loaded = loadTextFile(chosen);
+    const DocumentLoadResult loaded = loadDocumentFile(chosen);
     const ReferencesRead references =
         loaded.status == LoadStatus::Ok ? readReferences(chosen) : ReferencesRead{false, {}, {}};
     if (loaded.status != LoadStatus::Ok || !references.ok) {
@@ -140,8 +143,15 @@ bool DocumentHandler::openDocument(const QString &path)
     }
 
     m_backupText = m_txtMain->text();
-    m_txtMain->setText(loaded.text);
-    m_format = loaded.format;
+    // Each paragraph carries what ended it in the file, so a save writes it back as it
+    // was; a paragraph made here ends as the file's own line break (None).
+    const std::vector<ParagraphEnd> &ends = loaded.document.ends;
+    m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
+    std::vector<ParagraphMirror::Tag> tags(ends.size());
+    std::transform(ends.begin(), ends.end(), tags.begin(),
+                   [](ParagraphEnd end) { return ParagraphMirror::Tag(end); });
+    m_txtMain->setParagraphs(loaded.document.paragraphs, tags);
+    m_format = loaded.document.format;
     m_references = references.entries;
     m_referencesFormat = references.format;
 
@@ -172,7 +182,14 @@ bool DocumentHandler::saveDocument(bool saveAs)
 
 bool DocumentHandler::writeDocumentAndCompanions()
 {
-    const TextSaveResult saved = saveTextFile(m_curFile, m_txtMain->text(), m_format);
+    // Written from the paragraphs the control keeps: the text is not copied out of the
+    // widget first.
+    const std::vector<ParagraphMirror::Tag> &tags = m_txtMain->paragraphTags();
+    std::vector<ParagraphEnd> ends(tags.size());
+    std::transform(tags.begin(), tags.end(), ends.begin(),
+                   [](ParagraphMirror::Tag tag) { return ParagraphEnd(tag); });
+    const TextSaveResult saved =
+        saveDocumentFile(m_curFile, m_txtMain->paragraphs(), ends, m_format);
     if (!saved.ok)
         return false;
     // Text the old encoding could not hold was written as UTF-8; later saves follow.

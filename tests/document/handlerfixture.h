@@ -105,7 +105,7 @@ struct HandlerFixture
     }
 
     QWidget window;
-    TextControl *txtMain = new TextControl(&window);
+    TextControl *txtMain = new TextControl(TextKind::Uniform, &window);
     QLabel *lblFile = new QLabel(&window);
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs dialogs;

@@ -138,16 +138,42 @@ private slots:
         QCOMPARE(f->lblFile->text(), "copy.txt");
     }
 
-    void unchangedWindows1252CrLfRoundTripsByteForByte()
+    // Whatever the widget turns into a break is written back as it was read.
+    void unchangedDocumentSavesByteForByte_data()
     {
-        const QByteArray bytes("Caf\xe9 cr\xe8me\r\nna\xefve \x93quoted\x94\r\n\r\nend");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252, CR LF")
+            << QByteArray("Caf\xe9 cr\xe8me\r\nna\xefve \x93quoted\x94\r\n\r\nend");
+        QTest::newRow("UTF-8 line and paragraph separators")
+            << QByteArray("one\xe2\x80\xa8two\xe2\x80\xa9three\nfour");
+        QTest::newRow("mixed CR LF, LF and a lone CR") << QByteArray("a\r\nb\nc\rd\r\n\ne");
+        QTest::newRow("last line without a break") << QByteArray("first\nlast");
+        QTest::newRow("BOM and Qt's frame characters")
+            << QByteArray("\xef\xbb\xbfx\xef\xb7\x90y\xef\xb7\x91z\r\n");
+        QTest::newRow("CR before CR LF") << QByteArray("a\r\r\nb");
+    }
+    void unchangedDocumentSavesByteForByte()
+    {
+        QFETCH(QByteArray, bytes);
         QVERIFY(writeBytes(path("old.txt"), bytes));
         QVERIFY(f->handler.openDocument(path("old.txt")));
-        QCOMPARE(f->handler.format(), (TextFileFormat{TextEncoding::Windows1252, LineBreak::CrLf}));
-
         QVERIFY(f->handler.saveDocument(false));
-
         QCOMPARE(readBytes(path("old.txt")), bytes);
+    }
+
+    void editKeepsTheOtherParagraphsBreaks()
+    {
+        QVERIFY(writeBytes(path("mixed.txt"), "one\r\ntwo\nthree\xe2\x80\xa8"
+                                              "four"));
+        QVERIFY(f->handler.openDocument(path("mixed.txt")));
+        f->txtMain->setCaret(8);
+        f->txtMain->replaceSelection("!");
+        // The file's own line break is LF (one of two, and LF wins a tie): a new
+        // paragraph ends with it.
+        f->type("\r\nfive");
+        QVERIFY(f->handler.saveDocument(false));
+        QCOMPARE(readBytes(path("mixed.txt")), QByteArray("one\r\ntwo!\nthree\xe2\x80\xa8"
+                                                          "four\nfive"));
     }
 
     void windows1252DocumentGainingOtherTextBecomesUtf8()

@@ -57,7 +57,7 @@ QColor colorFromValue(int value)
 TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_services(services)
-    , txtMain(new TextControl(this))
+    , txtMain(new TextControl(TextKind::Uniform, this))
     , pctStatus(new StatusPanel(this))
     // Before anything else listens to the typed characters, so the activity is noted first.
     , m_goals(new GoalsController(txtMain, pctStatus, services.store, nullptr, this))

@@ -27,25 +27,31 @@ QString decodeUtf8KeepingBom(QByteArrayView bytes)
 
 } // namespace
 
-TextLoadResult decodeText(const QByteArray &bytes)
+TextLoadResult decodeCharacters(const QByteArray &bytes, QString *characters)
 {
     TextLoadResult result;
     if (bytes.contains(kNul)) {
         result.status = LoadStatus::HasNulBytes;
         return result;
     }
-
-    QString text;
     const bool hasBom = bytes.startsWith(utf8Bom());
     const QByteArrayView body = hasBom ? QByteArrayView(bytes).sliced(utf8Bom().size()) : bytes;
     if (isValidUtf8(body)) {
         result.format.encoding = hasBom ? TextEncoding::Utf8Bom : TextEncoding::Utf8;
-        text = decodeUtf8KeepingBom(body);
+        *characters = decodeUtf8KeepingBom(body);
     } else {
         result.format.encoding = TextEncoding::Windows1252;
-        text = decodeWindows1252(bytes);
+        *characters = decodeWindows1252(bytes);
     }
+    return result;
+}
 
+TextLoadResult decodeText(const QByteArray &bytes)
+{
+    QString text;
+    TextLoadResult result = decodeCharacters(bytes, &text);
+    if (result.status != LoadStatus::Ok)
+        return result;
     const LineBreakCounts counts = countLineBreaks(text);
     result.format.lineBreak = dominantLineBreak(counts).value_or(TextFileFormat().lineBreak);
     result.text = withLineBreaks(text, LineBreak::CrLf, counts);

@@ -18,6 +18,10 @@ struct EncodedText
 // (status HasNulBytes, no text).
 TextLoadResult decodeText(const QByteArray &bytes);
 
+// The characters of the bytes, breaks as they are, and the encoding they were in (the
+// result's text stays empty; its line break is not looked at).
+TextLoadResult decodeCharacters(const QByteArray &bytes, QString *characters);
+
 // The program's text (any break, CR LF or a lone CR or LF, counts as one) as the bytes
 // of the given format. Text Windows-1252 cannot hold is written as UTF-8 instead, so
 // nothing typed is ever lost; the result says which format was used.

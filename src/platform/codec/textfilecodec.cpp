@@ -63,47 +63,90 @@ TextSaveResult saveFailure(const TextFileFormat &format, const QString &errorStr
 
 } // namespace
 
-TextLoadResult loadTextFile(const QString &path, qint64 maxBytes)
+namespace {
+
+struct FileBytes
+{
+    LoadStatus status = LoadStatus::Ok;
+    QByteArray bytes;
+    QString errorString;
+};
+
+FileBytes readFileBytes(const QString &path, qint64 maxBytes)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return refusal(LoadStatus::NotFound);
+        return {LoadStatus::NotFound, {}, {}};
     if (!info.isFile())
-        return refusal(LoadStatus::Unreadable,
-                       QCoreApplication::translate(kContext, "Not a regular file"));
+        return {LoadStatus::Unreadable,
+                {},
+                QCoreApplication::translate(kContext, "Not a regular file")};
     // Checked before reading, so a huge file costs no memory.
     if (info.size() > maxBytes)
-        return refusal(LoadStatus::TooLarge);
+        return {LoadStatus::TooLarge, {}, {}};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refusal(file.exists() ? LoadStatus::Unreadable : LoadStatus::NotFound,
-                       file.errorString());
-    const QByteArray bytes = file.readAll();
+        return {
+            file.exists() ? LoadStatus::Unreadable : LoadStatus::NotFound, {}, file.errorString()};
+    FileBytes result;
+    result.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return refusal(LoadStatus::Unreadable, file.errorString());
+        return {LoadStatus::Unreadable, {}, file.errorString()};
     // The file may have grown since it was measured.
-    if (bytes.size() > maxBytes)
-        return refusal(LoadStatus::TooLarge);
-    return decodeText(bytes);
+    if (result.bytes.size() > maxBytes)
+        return {LoadStatus::TooLarge, {}, {}};
+    return result;
+}
+
+TextSaveResult writeFile(const QString &path, const EncodedText &encoded,
+                         const TextFileFormat &requested)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return saveFailure(requested, file.errorString());
+    QString error;
+    if (!writeAll(file, encoded.bytes, &error) || !syncToDisk(file, &error)) {
+        file.cancelWriting();
+        return saveFailure(requested, error);
+    }
+    if (!file.commit())
+        return saveFailure(requested, file.errorString());
+    return TextSaveResult{true, encoded.format, QString()};
+}
+
+} // namespace
+
+TextLoadResult loadTextFile(const QString &path, qint64 maxBytes)
+{
+    const FileBytes read = readFileBytes(path, maxBytes);
+    if (read.status != LoadStatus::Ok)
+        return refusal(read.status, read.errorString);
+    return decodeText(read.bytes);
+}
+
+DocumentLoadResult loadDocumentFile(const QString &path, qint64 maxBytes)
+{
+    const FileBytes read = readFileBytes(path, maxBytes);
+    if (read.status != LoadStatus::Ok) {
+        DocumentLoadResult refused;
+        refused.status = read.status;
+        refused.errorString = read.errorString;
+        return refused;
+    }
+    return decodeDocument(read.bytes);
 }
 
 TextSaveResult saveTextFile(const QString &path, const QString &canonicalText,
                             const TextFileFormat &format)
 {
-    const EncodedText encoded = encodeText(canonicalText, format);
+    return writeFile(path, encodeText(canonicalText, format), format);
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return saveFailure(format, file.errorString());
-    QString error;
-    if (!writeAll(file, encoded.bytes, &error) || !syncToDisk(file, &error)) {
-        file.cancelWriting();
-        return saveFailure(format, error);
-    }
-    if (!file.commit())
-        return saveFailure(format, file.errorString());
-    return TextSaveResult{true, encoded.format, QString()};
+TextSaveResult saveDocumentFile(const QString &path, const QStringList &paragraphs,
+                                const std::vector<ParagraphEnd> &ends, const TextFileFormat &format)
+{
+    return writeFile(path, encodeDocument(paragraphs, ends, format), format);
 }
 
 } // namespace calmdesk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/codec/documentcodec.h"
 #include "platform/codec/textfiletypes.h"
 
 namespace calmdesk {
@@ -18,5 +19,12 @@ TextLoadResult loadTextFile(const QString &path, qint64 maxBytes = kMaxTextFileB
 // On failure the old file is left exactly as it was.
 TextSaveResult saveTextFile(const QString &path, const QString &canonicalText,
                             const TextFileFormat &format);
+
+// A document, read and written with what ended each paragraph (see DocumentText), with
+// the same refusals and the same atomic, synced write.
+DocumentLoadResult loadDocumentFile(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+TextSaveResult saveDocumentFile(const QString &path, const QStringList &paragraphs,
+                                const std::vector<ParagraphEnd> &ends,
+                                const TextFileFormat &format);
 
 } // namespace calmdesk

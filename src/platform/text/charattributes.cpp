@@ -70,7 +70,10 @@ CharAttributes CharAttributes::fromFormat(const QTextCharFormat &format, const Q
                                 : backgroundColour;
     attributes.bold = font.bold();
     attributes.italic = font.italic();
-    attributes.underline = fromQtUnderline(format.underlineStyle());
+    // Text with one look for all has the underline in its font.
+    attributes.underline = format.hasProperty(QTextFormat::TextUnderlineStyle)
+                               ? fromQtUnderline(format.underlineStyle())
+                               : (font.underline() ? UnderlineStyle::Single : UnderlineStyle::None);
     attributes.strikeOut = font.strikeOut();
     return attributes;
 }

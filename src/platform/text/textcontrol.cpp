@@ -1,5 +1,8 @@
 #include "platform/text/textcontrol.h"
 
+#include "platform/text/displaylinecounter.h"
+#include "platform/text/editorevents.h"
+#include "platform/text/plaineditwidget.h"
 #include "platform/text/positionmap.h"
 #include "platform/text/texteditwidget.h"
 #include "platform/text/widgetbreaks.h"
@@ -58,17 +61,40 @@ bool isEmptyBlock(const QTextBlock &block)
 } // namespace
 
 TextControl::TextControl(QWidget *parent)
+    : TextControl(TextKind::Formatted, parent)
+{}
+
+namespace {
+
+EditorView *makeEditor(TextKind kind, QWidget *parent)
+{
+    if (kind == TextKind::Uniform)
+        return new PlainEditWidget(parent);
+    return new TextEditWidget(parent);
+}
+
+} // namespace
+
+TextControl::TextControl(TextKind kind, QWidget *parent)
     : QWidget(parent)
-    , m_editor(new TextEditWidget(this))
+    , m_kind(kind)
+    , m_editor(makeEditor(kind, this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_editor);
-    setFocusProxy(m_editor);
+    layout->addWidget(editorWidget());
+    setFocusProxy(editorWidget());
 
     m_marks = new MarkLayer(document(), this);
     m_marks->setFormat(MarkKind::SpellingError, spellingMarkFormat());
     setHighlightColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
+
+    if (m_kind == TextKind::Uniform) {
+        m_lineCounter = new DisplayLineCounter(this);
+        connect(m_lineCounter, &DisplayLineCounter::totalKnown, this,
+                &TextControl::displayLinesCounted);
+        m_lineCounter->reset(m_mirror.paragraphs(), lineWrapping());
+    }
 
     connect(document(), &QTextDocument::contentsChange, this, &TextControl::onContentsChange);
     connect(document(), &QTextDocument::contentsChanged, this, &TextControl::onContentsChanged);
@@ -81,8 +107,8 @@ TextControl::~TextControl()
     // document's teardown) must not reach the control or its marks.
     disconnect(document(), nullptr, this, nullptr);
     disconnect(document(), nullptr, m_marks, nullptr);
-    disconnect(m_editor, nullptr, this, nullptr);
-    disconnect(m_editor, nullptr, m_marks, nullptr);
+    disconnect(m_editor->events(), nullptr, this, nullptr);
+    disconnect(m_editor->events(), nullptr, m_marks, nullptr);
 }
 
 QTextDocument *TextControl::document() const
@@ -90,34 +116,41 @@ QTextDocument *TextControl::document() const
     return m_editor->document();
 }
 
+QWidget *TextControl::editorWidget() const
+{
+    return m_editor->scrollArea();
+}
+
 void TextControl::connectEditorEvents()
 {
-    connect(m_editor, &TextEditWidget::eventArriving, m_marks, &MarkLayer::flush);
-    connect(m_editor, &TextEditWidget::keyDown, this, &TextControl::keyDown);
-    connect(m_editor, &TextEditWidget::keyUp, this, &TextControl::keyUp);
-    connect(m_editor, &TextEditWidget::characterTyped, this, &TextControl::characterTyped);
-    connect(m_editor, &TextEditWidget::wheelTurned, this, &TextControl::wheelTurned);
-    connect(m_editor, &TextEditWidget::focusEntered, this, &TextControl::focusEntered);
-    connect(m_editor, &TextEditWidget::focusLeft, this, &TextControl::focusLeft);
+    EditorEvents *events = m_editor->events();
+    connect(events, &EditorEvents::eventArriving, m_marks, &MarkLayer::flush);
+    connect(events, &EditorEvents::keyDown, this, &TextControl::keyDown);
+    connect(events, &EditorEvents::keyUp, this, &TextControl::keyUp);
+    connect(events, &EditorEvents::characterTyped, this, &TextControl::characterTyped);
+    connect(events, &EditorEvents::wheelTurned, this, &TextControl::wheelTurned);
+    connect(events, &EditorEvents::focusEntered, this, &TextControl::focusEntered);
+    connect(events, &EditorEvents::focusLeft, this, &TextControl::focusLeft);
+    connect(events, &EditorEvents::wrappingChanged, this, &TextControl::onWrappingChanged);
     const auto toControl = [this](const QPoint &position) {
-        return m_editor->viewport()->mapTo(this, position);
+        return m_editor->scrollArea()->viewport()->mapTo(this, position);
     };
-    connect(m_editor, &TextEditWidget::mouseDown, this,
+    connect(events, &EditorEvents::mouseDown, this,
             [this, toControl](Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                               const QPoint &position) {
                 emit mouseDown(button, modifiers, toControl(position));
             });
-    connect(m_editor, &TextEditWidget::mouseUp, this,
+    connect(events, &EditorEvents::mouseUp, this,
             [this, toControl](Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                               const QPoint &position) {
                 emit mouseUp(button, modifiers, toControl(position));
             });
-    connect(m_editor, &TextEditWidget::mouseMoved, this,
+    connect(events, &EditorEvents::mouseMoved, this,
             [this, toControl](Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
                               const QPoint &position) {
                 emit mouseMoved(buttons, modifiers, toControl(position));
             });
-    connect(m_editor, &TextEditWidget::contextMenuRequested, this,
+    connect(events, &EditorEvents::contextMenuRequested, this,
             [this, toControl](const QPoint &position) {
                 emit contextMenuRequested(toControl(position));
             });
@@ -136,6 +169,12 @@ void TextControl::onContentsChange(int position, int removed, int added)
     // Qt reports characters; the paragraphs they fall in are the ones from the first
     // changed character's to the one after the last added character, and the change
     // of the paragraph count tells how many stood there before.
+    if (m_replacingAll) {
+        // The paragraphs are mirrored already; all of them stand where the old ones stood.
+        emit paragraphsChanged(0, m_replacedCount, m_mirror.count());
+        m_replacedCount = m_mirror.count();
+        return;
+    }
     const QTextDocument *doc = document();
     const int paragraphs = doc->blockCount();
     QTextBlock firstBlock = doc->findBlock(position);
@@ -144,15 +183,24 @@ void TextControl::onContentsChange(int position, int removed, int added)
         firstBlock = doc->lastBlock();
     if (!lastBlock.isValid())
         lastBlock = doc->lastBlock();
-    const int first = firstBlock.blockNumber();
-    const int now = lastBlock.blockNumber() - first + 1;
-    const int before = now - (paragraphs - m_paragraphCount);
-    m_paragraphCount = paragraphs;
-    if (before < 0 || first + before > paragraphs - (now - before)) {
+    int first = firstBlock.blockNumber();
+    int now = lastBlock.blockNumber() - first + 1;
+    int before = now - (paragraphs - m_mirror.count());
+    if (before < 0 || first + before > m_mirror.count()) {
         // Not a span Qt reports; everything is new, to be safe.
-        emit paragraphsChanged(0, paragraphs - (now - before), paragraphs);
-        return;
+        first = 0;
+        before = m_mirror.count();
+        now = paragraphs;
+        firstBlock = doc->firstBlock();
     }
+
+    QStringList texts;
+    texts.reserve(now);
+    QTextBlock block = firstBlock;
+    for (int i = 0; i < now && block.isValid(); ++i, block = block.next())
+        texts.append(block.text());
+    if (m_mirror.replace(first, before, texts) && m_lineCounter)
+        m_lineCounter->replace(first, before, texts);
     emit paragraphsChanged(first, before, now);
 }
 
@@ -166,11 +214,26 @@ void TextControl::onContentsChanged()
 
 QString TextControl::text() const
 {
-    // toPlainText() would turn no-break spaces into spaces; the raw text keeps them.
-    return widgetbreaks::toCanonicalBreaks(document()->toRawText());
+    return m_mirror.joined(u"\r\n");
 }
 
 void TextControl::setText(const QString &text)
+{
+    const QString widgetText = widgetbreaks::toWidgetBreaks(text);
+    m_replacedCount = m_mirror.count();
+    m_mirror.reset(widgetText.split(QLatin1Char('\n')));
+    replaceDocumentText(widgetText);
+}
+
+void TextControl::setParagraphs(const QStringList &paragraphs,
+                                const std::vector<ParagraphMirror::Tag> &tags)
+{
+    m_replacedCount = m_mirror.count();
+    m_mirror.reset(paragraphs, tags);
+    replaceDocumentText(m_mirror.joined(u"\n"));
+}
+
+void TextControl::replaceDocumentText(const QString &widgetText)
 {
     settleMarks();
     QTextDocument *doc = document();
@@ -178,25 +241,32 @@ void TextControl::setText(const QString &text)
     {
         // One notification for the whole replacement, none for the clearing step.
         const QScopedValueRollback<bool> silent(m_silent, true);
+        // The paragraphs are already mirrored.
+        const QScopedValueRollback<bool> replacing(m_replacingAll, true);
         // One edit block from the clearing on lets the layout treat the new text as
         // a fresh document, laid out lazily as the view needs it.
         // Disabling undo also empties its history: a set text cannot be undone.
         doc->setUndoRedoEnabled(false);
         QTextCursor all(doc);
         all.beginEditBlock();
-        doc->setPlainText(widgetbreaks::toWidgetBreaks(text));
-        all.select(QTextCursor::Document);
-        all.setBlockFormat(m_allBlocksFormat);
-        all.setBlockCharFormat(m_allTextFormat);
-        all.setCharFormat(m_allTextFormat);
+        doc->setPlainText(widgetText);
+        if (m_kind == TextKind::Formatted) {
+            all.select(QTextCursor::Document);
+            all.setBlockFormat(m_allBlocksFormat);
+            all.setBlockCharFormat(m_allTextFormat);
+            all.setCharFormat(m_allTextFormat);
+        }
         // The caret goes to the start inside the edit: left at the end, where the
         // insertion pushed it, it would make the view lay out the whole text at once.
         QTextCursor caret(doc);
-        caret.setCharFormat(m_allTextFormat);
+        if (m_kind == TextKind::Formatted)
+            caret.setCharFormat(m_allTextFormat);
         m_editor->setTextCursor(caret);
         all.endEditBlock();
         doc->setUndoRedoEnabled(true);
     }
+    if (m_lineCounter)
+        m_lineCounter->reset(m_mirror.paragraphs(), lineWrapping());
     emit changed();
 }
 
@@ -207,12 +277,12 @@ void TextControl::clearText()
 
 bool TextControl::isEmpty() const
 {
-    return document()->isEmpty();
+    return m_mirror.count() == 1 && m_mirror.at(0).isEmpty();
 }
 
 int TextControl::textLength() const
 {
-    return positionmap::canonicalLength(*document());
+    return int(m_mirror.characterCount()) + 2 * (m_mirror.count() - 1);
 }
 
 // --- selection ---
@@ -308,6 +378,12 @@ void TextControl::paste()
 void TextControl::setCharAttributes(const CharAttributes &attributes, FormatScope scope)
 {
     settleMarks();
+    if (scope == FormatScope::AllText && m_kind == TextKind::Uniform) {
+        setUniformAttributes(attributes);
+        // A change of look, as for any text; no paragraph's text changed.
+        emit changed();
+        return;
+    }
     const QTextCharFormat format = attributes.toFormat();
     const FormattingScope formatting(m_marks);
     if (scope == FormatScope::AllText) {
@@ -315,6 +391,36 @@ void TextControl::setCharAttributes(const CharAttributes &attributes, FormatScop
         mergeCharFormatOfAll(format);
     } else {
         m_editor->mergeCurrentCharFormat(format);
+    }
+}
+
+void TextControl::setUniformAttributes(const CharAttributes &attributes)
+{
+    // One look for all of the text is the widget's font and colours: the text itself
+    // carries no format, so a novel changes its look at once.
+    QWidget *editor = editorWidget();
+    QFont font = editor->font();
+    if (attributes.family)
+        font.setFamily(*attributes.family);
+    if (attributes.pointSize)
+        font.setPointSizeF(*attributes.pointSize);
+    if (attributes.bold)
+        font.setBold(*attributes.bold);
+    if (attributes.italic)
+        font.setItalic(*attributes.italic);
+    if (attributes.underline)
+        font.setUnderline(*attributes.underline != UnderlineStyle::None);
+    if (attributes.strikeOut)
+        font.setStrikeOut(*attributes.strikeOut);
+    if (font != editor->font())
+        editor->setFont(font);
+    if (attributes.colour || attributes.background) {
+        QPalette colours = editor->palette();
+        if (attributes.colour)
+            colours.setColor(QPalette::Text, *attributes.colour);
+        if (attributes.background)
+            colours.setColor(QPalette::Base, *attributes.background);
+        editor->setPalette(colours);
     }
 }
 
@@ -333,19 +439,24 @@ void TextControl::mergeCharFormatOfAll(const QTextCharFormat &format)
 
 CharAttributes TextControl::caretAttributes() const
 {
-    const QPalette colours = m_editor->palette();
+    const QPalette colours = editorWidget()->palette();
     return CharAttributes::fromFormat(m_editor->currentCharFormat(), document()->defaultFont(),
                                       colours.color(QPalette::Text), colours.color(QPalette::Base));
 }
 
 qreal TextControl::pointsToPixels(qreal points) const
 {
-    return points * m_editor->logicalDpiY() / PointsPerInch;
+    return points * editorWidget()->logicalDpiY() / PointsPerInch;
 }
 
 void TextControl::setParagraphSpaceAfter(int twips)
 {
     m_spaceAfterTwips = twips;
+    if (m_kind == TextKind::Uniform) {
+        static_cast<PlainEditWidget *>(m_editor)->setSpaceAfter(
+            pointsToPixels(twips / TwipsPerPoint));
+        return;
+    }
     QTextBlockFormat format;
     format.setBottomMargin(pointsToPixels(twips / TwipsPerPoint));
     m_allBlocksFormat.merge(format);
@@ -359,6 +470,8 @@ int TextControl::paragraphSpaceAfter() const
 
 void TextControl::setFirstLineIndent(qreal points, FormatScope scope)
 {
+    if (m_kind == TextKind::Uniform)
+        return; // one paragraph format for all, without indents
     settleMarks();
     QTextBlockFormat format;
     format.setTextIndent(pointsToPixels(points));
@@ -410,26 +523,39 @@ void TextControl::appendParagraph(const QString &text)
 
 int TextControl::paragraphCount() const
 {
-    return document()->blockCount();
+    return m_mirror.count();
 }
 
 QString TextControl::paragraphText(int index) const
 {
-    const QTextBlock block = document()->findBlockByNumber(index);
-    return block.isValid() ? block.text() : QString();
+    return index >= 0 && index < m_mirror.count() ? m_mirror.at(index) : QString();
+}
+
+QStringList TextControl::paragraphs() const
+{
+    return m_mirror.paragraphs();
+}
+
+const std::vector<ParagraphMirror::Tag> &TextControl::paragraphTags() const
+{
+    return m_mirror.tags();
+}
+
+void TextControl::setNewParagraphTag(ParagraphMirror::Tag tag)
+{
+    m_mirror.setNewParagraphTag(tag);
 }
 
 int TextControl::lineCount() const
 {
-    const QTextDocument *doc = document();
-    return doc->blockCount() - (isEmptyBlock(doc->lastBlock()) ? 1 : 0);
+    return m_mirror.count() - (m_mirror.at(m_mirror.count() - 1).isEmpty() ? 1 : 0);
 }
 
 QString TextControl::line(int index) const
 {
     if (index < 0 || index >= lineCount())
         return QString();
-    return document()->findBlockByNumber(index).text();
+    return m_mirror.at(index);
 }
 
 void TextControl::replaceLine(int index, const QString &text)
@@ -445,29 +571,57 @@ void TextControl::replaceLine(int index, const QString &text)
 
 // --- layout and scrolling ---
 
+void TextControl::ensureSized() const
+{
+    QWidget *editor = editorWidget();
+    if (isVisible() || editor->size() == size())
+        return;
+    // A hidden control gets no layout or resize events until it is shown, yet its
+    // lines are counted at the size it was given (hidden work controls, and the
+    // main text before the window first shows).
+    editor->setGeometry(rect());
+    // The frame places its viewport; the viewport's resize lays the text out.
+    QResizeEvent frameResize(editor->size(), QSize());
+    QCoreApplication::sendEvent(editor, &frameResize);
+    QWidget *viewport = m_editor->scrollArea()->viewport();
+    QResizeEvent viewportResize(viewport->size(), QSize());
+    QCoreApplication::sendEvent(viewport, &viewportResize);
+}
+
 void TextControl::ensureLaidOut() const
 {
     settleMarks();
-    if (!isVisible() && m_editor->size() != size()) {
-        // A hidden control gets no layout or resize events until it is shown, yet its
-        // lines are counted at the size it was given (hidden work controls, and the
-        // main text before the window first shows).
-        m_editor->setGeometry(rect());
-        // The frame places its viewport; the viewport's resize lays the text out.
-        QResizeEvent frameResize(m_editor->size(), QSize());
-        QCoreApplication::sendEvent(m_editor, &frameResize);
-        QWidget *viewport = m_editor->viewport();
-        QResizeEvent viewportResize(viewport->size(), QSize());
-        QCoreApplication::sendEvent(viewport, &viewportResize);
-    }
+    ensureSized();
     // The layout works lazily, as far as the view needs; asking for the last
     // paragraph's place makes it finish.
     const QTextDocument *doc = document();
     doc->documentLayout()->blockBoundingRect(doc->lastBlock());
 }
 
+LineWrapping TextControl::lineWrapping() const
+{
+    LineWrapping wrapping;
+    wrapping.font = document()->defaultFont();
+    wrapping.option = document()->defaultTextOption();
+    wrapping.width = m_editor->wrapWidth();
+    return wrapping;
+}
+
+void TextControl::onWrappingChanged()
+{
+    if (m_lineCounter)
+        m_lineCounter->setWrapping(m_mirror.paragraphs(), lineWrapping());
+}
+
 int TextControl::displayLineCount() const
 {
+    if (m_lineCounter) {
+        ensureSized();
+        const_cast<TextControl *>(this)->onWrappingChanged();
+        const qint64 lines = m_lineCounter->waitForTotal();
+        return int(
+            std::max<qint64>(lines - (m_mirror.at(m_mirror.count() - 1).isEmpty() ? 1 : 0), 0));
+    }
     ensureLaidOut();
     int lines = 0;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
@@ -477,43 +631,50 @@ int TextControl::displayLineCount() const
     return std::max(lines, 0);
 }
 
+std::optional<int> TextControl::knownDisplayLineCount() const
+{
+    if (!m_lineCounter)
+        return displayLineCount();
+    const std::optional<qint64> lines = m_lineCounter->total();
+    if (!lines)
+        return std::nullopt;
+    return int(std::max<qint64>(*lines - (m_mirror.at(m_mirror.count() - 1).isEmpty() ? 1 : 0), 0));
+}
+
 void TextControl::scrollLines(int lines)
 {
     settleMarks();
-    QScrollBar *bar = m_editor->verticalScrollBar();
-    const QTextCursor top = m_editor->cursorForPosition(QPoint(0, 0));
-    const QTextLayout *layout = top.block().layout();
-    const QTextLine line = layout->lineForTextPosition(top.positionInBlock());
-    const int step = line.isValid() ? qRound(line.height()) : bar->singleStep();
-    bar->setValue(bar->value() + lines * step);
+    m_editor->scrollByLines(lines);
 }
 
 int TextControl::verticalScrollPosition() const
 {
-    return m_editor->verticalScrollBar()->value();
+    return m_editor->scrollArea()->verticalScrollBar()->value();
 }
 
 void TextControl::setVerticalScrollPosition(int position)
 {
-    ensureLaidOut();
-    m_editor->verticalScrollBar()->setValue(position);
+    if (m_kind == TextKind::Formatted)
+        ensureLaidOut();
+    m_editor->scrollArea()->verticalScrollBar()->setValue(position);
 }
 
 QPoint TextControl::characterPosition(int index) const
 {
-    ensureLaidOut();
+    settleMarks();
+    ensureSized();
     const QTextDocument *doc = document();
     const int position = positionmap::toWidget(*doc, index);
     const QTextBlock block = doc->findBlock(position);
+    // The paragraph's place first: it is laid out as it is placed.
+    const QRectF place = m_editor->blockRect(block);
     const QTextLayout *layout = block.layout();
     const int inBlock = position - block.position();
     const QTextLine line = layout->lineForTextPosition(inBlock);
     if (!line.isValid())
         return {};
-    const QPointF inDocument = layout->position() + QPointF(line.cursorToX(inBlock), line.y());
-    const QPoint scrolled(m_editor->horizontalScrollBar()->value(),
-                          m_editor->verticalScrollBar()->value());
-    return m_editor->viewport()->mapTo(this, inDocument.toPoint() - scrolled);
+    const QPointF inViewport = place.topLeft() + QPointF(line.cursorToX(inBlock), line.y());
+    return m_editor->scrollArea()->viewport()->mapTo(this, inViewport.toPoint());
 }
 
 // --- find ---
@@ -613,9 +774,10 @@ bool TextControl::isReadOnly() const
 
 void TextControl::setPaperColour(const QColor &colour)
 {
-    QPalette colours = m_editor->palette();
+    QWidget *editor = editorWidget();
+    QPalette colours = editor->palette();
     colours.setColor(QPalette::Base, colour);
-    m_editor->setPalette(colours);
+    editor->setPalette(colours);
 }
 
 } // namespace calmdesk

@@ -2,16 +2,33 @@
 
 #include "platform/text/charattributes.h"
 #include "platform/text/marklayer.h"
+#include "platform/text/paragraphmirror.h"
 #include "platform/text/textsearch.h"
 
 #include <QTextFormat>
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 class QTextDocument;
 
 namespace calmdesk {
 
-class TextEditWidget;
+class DisplayLineCounter;
+class EditorView;
+struct LineWrapping;
+
+// What a text control holds, which decides the Qt widget inside.
+enum class TextKind {
+    // Paragraphs and characters with formats of their own (look-up pages, notes).
+    Formatted,
+    // A whole document in one font, one colour and one paragraph spacing: only the
+    // paragraphs in view are laid out, so a novel opens and types as fast as a letter.
+    // Character formats of a selection are shown but never change how lines wrap;
+    // first-line indents do not apply.
+    Uniform,
+};
 
 // The text area every part of the program works with. It shows the rest of the
 // program the canonical text: one string whose line breaks are CR LF, and positions
@@ -28,13 +45,20 @@ class TextControl : public QWidget
 
 public:
     explicit TextControl(QWidget *parent = nullptr);
+    explicit TextControl(TextKind kind, QWidget *parent = nullptr);
     ~TextControl() override;
+
+    TextKind kind() const { return m_kind; }
 
     // Whole text. Any CR LF, lone CR or lone LF (and U+2028, U+2029) in a set text is
     // a break. Setting clears the undo history and the marks, puts the caret at the
     // start and raises changed() once.
     QString text() const;
     void setText(const QString &text);
+    // The same, for text already split into paragraphs (none holds a break), each with
+    // a tag carried along by edits (see paragraphTags()); `tags` may be empty.
+    void setParagraphs(const QStringList &paragraphs,
+                       const std::vector<ParagraphMirror::Tag> &tags = {});
     void clearText();
     bool isEmpty() const;
     int textLength() const;
@@ -75,14 +99,27 @@ public:
     // end.
     void appendParagraph(const QString &text);
 
-    // Laid-out lines at the current width, not counting an empty last line.
+    // Laid-out lines at the current width, not counting an empty last line. Uniform text
+    // counts the lines of a long text in the background after it was set or its width or
+    // font changed: this waits for that count.
     int displayLineCount() const;
+    // The same without waiting: nothing while the background count runs;
+    // displayLinesCounted() is emitted when it is done.
+    std::optional<int> knownDisplayLineCount() const;
 
     // Paragraphs: the canonical text is them joined by CR LF, so there is always at
     // least one (an empty text is one empty paragraph, a text ending in a break ends
     // with one). The text of a paragraph holds no break.
     int paragraphCount() const;
     QString paragraphText(int index) const;
+    // All paragraphs, shared (no copy is made).
+    QStringList paragraphs() const;
+    // A tag per paragraph that the control carries along and gives no meaning (a
+    // document keeps in it what ended each paragraph in its file). A paragraph keeps
+    // its tag while it is edited; of the paragraphs an edit puts in place of others, the
+    // last takes the tag of the last one replaced and the others take newParagraphTag.
+    const std::vector<ParagraphMirror::Tag> &paragraphTags() const;
+    void setNewParagraphTag(ParagraphMirror::Tag tag);
 
     // Lines are paragraphs.
     int lineCount() const;
@@ -125,12 +162,15 @@ public:
 
 signals:
     void changed();
-    // Emitted before changed(), for every change of content or format: paragraphs
+    // Emitted before changed(), for every change of content or format (but the look of
+    // all of a uniform text, which no paragraph carries): paragraphs
     // [first, first + added) of the text now stand where `removed` paragraphs stood.
     // The span may be wider than the edit (a format change reports its paragraphs with
     // their text unchanged), never narrower. Handlers must not edit the text: an edit
     // made from inside is not reported.
     void paragraphsChanged(int first, int removed, int added);
+    // The background count of display lines is done (Uniform text).
+    void displayLinesCounted();
     // Input events, reported before the widget acts on them; setting *handled to
     // true swallows the key, character or wheel turn. A character is reported even
     // when its key was swallowed, as the platform's key and character messages are.
@@ -151,23 +191,35 @@ signals:
 
 private:
     QTextDocument *document() const;
+    QWidget *editorWidget() const;
     void connectEditorEvents();
     void onContentsChanged();
     void onContentsChange(int position, int removed, int added);
+    void replaceDocumentText(const QString &widgetText);
+    void setUniformAttributes(const CharAttributes &attributes);
     void mergeCharFormatOfAll(const QTextCharFormat &format);
     void mergeBlockFormatOfAll(const QTextBlockFormat &format);
+    void ensureSized() const;
     void ensureLaidOut() const;
     void settleMarks() const;
+    LineWrapping lineWrapping() const;
+    void onWrappingChanged();
     qreal pointsToPixels(qreal points) const;
 
-    TextEditWidget *m_editor;
+    const TextKind m_kind;
+    EditorView *m_editor;
     MarkLayer *m_marks;
+    ParagraphMirror m_mirror;
+    // Uniform text only.
+    DisplayLineCounter *m_lineCounter = nullptr;
+    // While the text is replaced as a whole, its paragraphs are known already.
+    bool m_replacingAll = false;
     // Formats given to all text, which set and appended text start from.
     QTextCharFormat m_allTextFormat;
     QTextBlockFormat m_allBlocksFormat;
     int m_spaceAfterTwips = 0;
-    // Paragraphs as of the last reported change.
-    int m_paragraphCount = 1;
+    // Paragraphs before the text is replaced as a whole.
+    int m_replacedCount = 1;
     bool m_silent = false;
     bool m_plainTextMode = true;
     bool m_addressRecognition = false;

@@ -7,9 +7,18 @@ namespace {
 constexpr char16_t CarriageReturn = u'\r';
 constexpr char16_t LineFeed = u'\n';
 
+// Qt's text document starts a new paragraph at these too.
+constexpr char16_t FrameStart = 0xFDD0;
+constexpr char16_t FrameEnd = 0xFDD1;
+
 bool isWidgetSeparator(char16_t c)
 {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == LineFeed;
+}
+
+bool isBreakOnInput(char16_t c)
+{
+    return c == CarriageReturn || c == FrameStart || c == FrameEnd || isWidgetSeparator(c);
 }
 
 } // namespace
@@ -27,7 +36,7 @@ QString toWidgetBreaks(const QString &text)
             if (i + 1 < size && text.at(i + 1).unicode() == LineFeed)
                 ++i;
             result.append(QChar(LineFeed));
-        } else if (isWidgetSeparator(c)) {
+        } else if (isBreakOnInput(c)) {
             result.append(QChar(LineFeed));
         } else {
             result.append(QChar(c));
@@ -60,7 +69,7 @@ bool containsBreak(const QString &text)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == CarriageReturn || isWidgetSeparator(u))
+        if (isBreakOnInput(u))
             return true;
     }
     return false;

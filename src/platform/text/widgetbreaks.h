@@ -8,7 +8,8 @@ namespace calmdesk::widgetbreaks {
 // separator character per break. These convert between the two.
 
 // Every CR LF, lone CR, lone LF, U+2028 and U+2029 becomes one LF: the form in which
-// text is inserted into the widget (each LF starts a new paragraph there).
+// text is inserted into the widget (each LF starts a new paragraph there). So do U+FDD0
+// and U+FDD1, where Qt's document would start a paragraph of its own accord.
 QString toWidgetBreaks(const QString &text);
 
 // Every paragraph or line separator the widget reports (U+2029, U+2028, LF) becomes CR LF.

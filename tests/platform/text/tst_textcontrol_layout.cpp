@@ -1,11 +1,18 @@
+#include "eachtextkind.h"
+#include "platform/text/displaylinecounter.h"
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -37,6 +44,11 @@ class TextControlLayoutTest : public QObject
 {
     Q_OBJECT
 
+public:
+    explicit TextControlLayoutTest(TextKind kind)
+        : m_kind(kind)
+    {}
+
 private slots:
     void init();
     void cleanup();
@@ -45,6 +57,7 @@ private slots:
     void displayLinesFollowWrapping();
     void displayLinesFollowResize();
     void hiddenControlCountsAtItsSize();
+    void longTextIsCountedInTheBackgroundAsShown();
     void spaceAfterParagraphsRenders();
     void firstLineIndentRenders();
     void characterPositionsFollowText();
@@ -56,6 +69,7 @@ private slots:
     void allTextFormatHoldsForLaterText();
 
 private:
+    const TextKind m_kind;
     QFont fixedFont() const;
     // Lines the wrapped words take in the control's current width, from font metrics.
     int expectedLines(int wordCount) const;
@@ -83,8 +97,9 @@ int TextControlLayoutTest::expectedLines(int wordCount) const
 {
     if (wordCount == 0)
         return 0;
-    const auto *editor = m_control->findChild<QTextEdit *>();
-    const qreal available = editor->viewport()->width() - 2 * editor->document()->documentMargin();
+    const auto *editor = m_control->findChild<QAbstractScrollArea *>();
+    const auto *document = m_control->findChild<QTextDocument *>();
+    const qreal available = editor->viewport()->width() - 2 * document->documentMargin();
     const qreal advance = QFontMetricsF(fixedFont()).horizontalAdvance(QLatin1Char('a'));
     // A line holds k words when k words and the k - 1 spaces between them fit; the
     // space after the last word may hang over the edge.
@@ -95,7 +110,7 @@ int TextControlLayoutTest::expectedLines(int wordCount) const
 void TextControlLayoutTest::init()
 {
     test::IsolatedEnvironment::current()->reset();
-    m_control = new TextControl;
+    m_control = new TextControl(m_kind);
     m_control->resize(ControlSize);
     m_control->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_control));
@@ -168,6 +183,59 @@ void TextControlLayoutTest::hiddenControlCountsAtItsSize()
     QVERIFY(!hidden.isVisible());
 }
 
+// Lines of every paragraph as the widget itself lays them out.
+static int shownLines(const TextControl &control)
+{
+    const auto *document = control.findChild<QTextDocument *>();
+    int lines = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        lines += block.layout()->lineCount();
+    }
+    return lines - (document->lastBlock().length() <= 1 ? 1 : 0);
+}
+
+void TextControlLayoutTest::longTextIsCountedInTheBackgroundAsShown()
+{
+    if (m_kind != TextKind::Uniform)
+        QSKIP("formatted text is counted as it is laid out");
+    // Proportional type, paragraphs of every length, tabs and long words that break
+    // anywhere: the count must be the widget's own line breaking.
+    CharAttributes look;
+    look.family = QStringLiteral("DejaVu Sans");
+    look.pointSize = 12;
+    m_control->setCharAttributes(look, FormatScope::AllText);
+    QRandomGenerator random(4711);
+    const QStringList vocabulary = {
+        "a",      "the",  "writer", "unbelievably", "x\ty", "café", QString(70, QLatin1Char('w')),
+        "e-mail", "don't"};
+    QStringList paragraphs;
+    qsizetype characters = 0;
+    while (characters < 2 * DisplayLineCounter::kCountAtOnceCharacters) {
+        QStringList words;
+        const int length = int(random.bounded(120));
+        for (int i = 0; i < length; ++i)
+            words.append(vocabulary.at(random.bounded(int(vocabulary.size()))));
+        paragraphs.append(words.join(QLatin1Char(' ')));
+        characters += paragraphs.last().size() + 2;
+    }
+    QSignalSpy counted(m_control, &TextControl::displayLinesCounted);
+    m_control->setText(paragraphs.join(QStringLiteral("\r\n")));
+    QVERIFY(!m_control->knownDisplayLineCount());
+
+    // Typing goes on while the count runs; the total takes it in.
+    m_control->setCaret(m_control->textLength());
+    QTest::keyClicks(m_control->focusProxy(), QStringLiteral(" and more words at the end"));
+    m_control->setCaret(0);
+    QTest::keyClick(m_control->focusProxy(), Qt::Key_Return);
+    QVERIFY(counted.wait(20000));
+    QCOMPARE(m_control->knownDisplayLineCount(), std::optional<int>(shownLines(*m_control)));
+
+    // A narrower column counts everything anew.
+    m_control->resize(ControlSize.width() * 2 / 3, ControlSize.height());
+    QCOMPARE(m_control->displayLineCount(), shownLines(*m_control));
+}
+
 void TextControlLayoutTest::spaceAfterParagraphsRenders()
 {
     const int twelvePoints = 240;
@@ -193,6 +261,8 @@ void TextControlLayoutTest::spaceAfterParagraphsRenders()
 
 void TextControlLayoutTest::firstLineIndentRenders()
 {
+    if (m_kind == TextKind::Uniform)
+        QSKIP("uniform text has no indents");
     const qreal indentPoints = 18.0;
     m_control->setText(words(40) + QStringLiteral("\r\nnext"));
     const int plainX = m_control->characterPosition(0).x();
@@ -231,22 +301,31 @@ void TextControlLayoutTest::scrollingMovesByLines()
     for (int i = 0; i < 200; ++i)
         paragraphs.append(QStringLiteral("line %1").arg(i));
     m_control->setText(paragraphs.join(QStringLiteral("\r\n")));
-    QCOMPARE(m_control->verticalScrollPosition(), 0);
-    const int lineHeight = m_control->characterPosition(QStringLiteral("line 0\r\n").size()).y() -
-                           m_control->characterPosition(0).y();
+    const int top = m_control->characterPosition(0).y();
+    const int lineHeight =
+        m_control->characterPosition(QStringLiteral("line 0\r\n").size()).y() - top;
+    QVERIFY(lineHeight > 0);
 
+    // The first line moves up as the text scrolls down, a whole line a step (measured
+    // away from the top, where the document's margin stands above the first line).
+    m_control->scrollLines(1);
+    const int scrolledOne = m_control->characterPosition(0).y();
+    QVERIFY(scrolledOne < top);
     m_control->scrollLines(3);
-    QCOMPARE(m_control->verticalScrollPosition(), 3 * lineHeight);
-    m_control->scrollLines(-1);
-    QCOMPARE(m_control->verticalScrollPosition(), 2 * lineHeight);
+    QCOMPARE(m_control->characterPosition(0).y(), scrolledOne - 3 * lineHeight);
+    m_control->scrollLines(-2);
+    QCOMPARE(m_control->characterPosition(0).y(), scrolledOne - lineHeight);
     m_control->scrollLines(-10);
-    QCOMPARE(m_control->verticalScrollPosition(), 0);
+    QCOMPARE(m_control->characterPosition(0).y(), top);
 
-    const int position = 25 * lineHeight;
-    const int topBefore = m_control->characterPosition(0).y();
+    // A position read back scrolls to the same place.
+    m_control->scrollLines(25);
+    const int position = m_control->verticalScrollPosition();
+    const int scrolledTop = m_control->characterPosition(0).y();
+    m_control->scrollLines(-25);
     m_control->setVerticalScrollPosition(position);
     QCOMPARE(m_control->verticalScrollPosition(), position);
-    QCOMPARE(m_control->characterPosition(0).y(), topBefore - position);
+    QCOMPARE(m_control->characterPosition(0).y(), scrolledTop);
 }
 
 void TextControlLayoutTest::charAttributesReadBackAtCaret_data()
@@ -280,6 +359,8 @@ void TextControlLayoutTest::charAttributesReadBackAtCaret()
 {
     QFETCH(CharAttributes, set);
     QFETCH(CharAttributes, expected);
+    if (m_kind == TextKind::Uniform && expected.underline == UnderlineStyle::Dotted)
+        QSKIP("uniform text underlines all of it in its font's single line");
     m_control->setText(QStringLiteral("some text"));
     m_control->setCharAttributes(set, FormatScope::AllText);
     m_control->setCaret(4);
@@ -333,5 +414,5 @@ void TextControlLayoutTest::allTextFormatHoldsForLaterText()
     QCOMPARE(m_control->caretAttributes().colour, colour.colour);
 }
 
-CALMDESK_TEST_MAIN(TextControlLayoutTest)
+CALMDESK_TEST_MAIN_EACH_TEXT_KIND(TextControlLayoutTest)
 #include "tst_textcontrol_layout.moc"

@@ -1,3 +1,4 @@
+#include "eachtextkind.h"
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
 
@@ -25,6 +26,11 @@ class TextControlMarksTest : public QObject
 {
     Q_OBJECT
 
+public:
+    explicit TextControlMarksTest(TextKind kind)
+        : m_kind(kind)
+    {}
+
 private slots:
     void init();
     void cleanup();
@@ -48,13 +54,14 @@ private slots:
     void find();
 
 private:
+    const TextKind m_kind;
     TextControl *m_control = nullptr;
 };
 
 void TextControlMarksTest::init()
 {
     test::IsolatedEnvironment::current()->reset();
-    m_control = new TextControl;
+    m_control = new TextControl(m_kind);
     m_control->resize(ControlSize);
     m_control->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_control));
@@ -310,5 +317,5 @@ void TextControlMarksTest::find()
         QCOMPARE(m_control->text().mid(found, what.size()).toLower(), what.toLower());
 }
 
-CALMDESK_TEST_MAIN(TextControlMarksTest)
+CALMDESK_TEST_MAIN_EACH_TEXT_KIND(TextControlMarksTest)
 #include "tst_textcontrol_marks.moc"

@@ -1,8 +1,11 @@
+#include "eachtextkind.h"
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 using namespace calmdesk;
 
@@ -15,6 +18,16 @@ QStringList paragraphsOf(const TextControl &control)
     QStringList paragraphs;
     for (int i = 0; i < control.paragraphCount(); ++i)
         paragraphs.append(control.paragraphText(i));
+    return paragraphs;
+}
+
+// The paragraphs the widget shows, read from its document.
+QStringList shownParagraphs(const TextControl &control)
+{
+    const auto *document = control.findChild<QTextDocument *>();
+    QStringList paragraphs;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        paragraphs.append(block.text());
     return paragraphs;
 }
 
@@ -59,12 +72,20 @@ class TextControlParagraphsTest : public QObject
 {
     Q_OBJECT
 
+public:
+    explicit TextControlParagraphsTest(TextKind kind)
+        : m_kind(kind)
+    {}
+
     TextControl *control = nullptr;
+
+private:
+    const TextKind m_kind;
 
 private slots:
     void init()
     {
-        control = new TextControl;
+        control = new TextControl(m_kind);
         control->resize(ControlSize);
         control->show();
         QVERIFY(QTest::qWaitForWindowExposed(control));
@@ -88,6 +109,7 @@ private slots:
         QFETCH(QStringList, paragraphs);
         control->setText(text);
         QCOMPARE(paragraphsOf(*control), paragraphs);
+        QCOMPARE(shownParagraphs(*control), paragraphs);
         QCOMPARE(paragraphsOf(*control).join("\r\n"), control->text());
         QCOMPARE(control->paragraphText(paragraphs.size()), QString());
     }
@@ -97,6 +119,7 @@ private slots:
         control->setText("one\r\ntwo\r\nthree");
         Mirror mirror(*control);
         const auto check = [&](const char *what) {
+            QVERIFY2(shownParagraphs(*control) == paragraphsOf(*control), what);
             QVERIFY2(mirror.paragraphs() == paragraphsOf(*control), what);
             QVERIFY2(mirror.changesBeforeNotice == 0, what);
         };
@@ -149,11 +172,63 @@ private slots:
                 control->select(start, span);
                 control->replaceSelection(inserts.at(random.bounded(int(inserts.size()))));
             }
-            if (mirror.paragraphs() != paragraphsOf(*control))
+            const QStringList shown = shownParagraphs(*control);
+            if (mirror.paragraphs() != shown || paragraphsOf(*control) != shown ||
+                control->text() != shown.join("\r\n") ||
+                control->paragraphTags().size() != std::size_t(shown.size()))
                 QFAIL(qPrintable(QStringLiteral("step %1").arg(step)));
         }
     }
+
+    // What ended each paragraph in a file rides along with it: a paragraph keeps its tag
+    // while it is edited, and the breaks an edit makes get the tag for new ones.
+    void paragraphTagsFollowEdits_data()
+    {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("tags");
+        // "one", "two", "three" are tagged 1, 2, 3; new paragraphs get 9.
+        QTest::newRow("typing in a paragraph keeps its tag")
+            << 6 << "x"
+            << "one\r\ntxwo\r\nthree" << QList<int>{1, 2, 3};
+        QTest::newRow("Enter at a paragraph's end: the new break is its")
+            << 8 << "\n"
+            << "one\r\ntwo\r\n\r\nthree" << QList<int>{1, 9, 2, 3};
+        QTest::newRow("Enter at a paragraph's start: the new break ends the new paragraph")
+            << 5 << "\n"
+            << "one\r\n\r\ntwo\r\nthree" << QList<int>{1, 9, 2, 3};
+        QTest::newRow("Backspace joining two paragraphs keeps the second's")
+            << 5 << "\b"
+            << "onetwo\r\nthree" << QList<int>{2, 3};
+        QTest::newRow("typing at the end keeps the last tag")
+            << 15 << "!"
+            << "one\r\ntwo\r\nthree!" << QList<int>{1, 2, 3};
+    }
+    void paragraphTagsFollowEdits()
+    {
+        QFETCH(int, caret);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, tags);
+        control->setParagraphs({"one", "two", "three"}, {1, 2, 3});
+        control->setNewParagraphTag(9);
+        control->setCaret(caret);
+        if (typed == "\n")
+            QTest::keyClick(control->focusProxy(), Qt::Key_Return);
+        else if (typed == "\b")
+            QTest::keyClick(control->focusProxy(), Qt::Key_Backspace);
+        else
+            QTest::keyClicks(control->focusProxy(), typed);
+        QCOMPARE(control->text(), text);
+        const std::vector<ParagraphMirror::Tag> &got = control->paragraphTags();
+        QCOMPARE(QList<int>(got.begin(), got.end()), tags);
+        // Undo puts the text back; the paragraphs it did not touch keep their tags.
+        control->undo();
+        QCOMPARE(control->text(), QString("one\r\ntwo\r\nthree"));
+        QCOMPARE(control->paragraphTags().back(), ParagraphMirror::Tag(3));
+    }
 };
 
-CALMDESK_TEST_MAIN(TextControlParagraphsTest)
+CALMDESK_TEST_MAIN_EACH_TEXT_KIND(TextControlParagraphsTest)
 #include "tst_textcontrol_paragraphs.moc"

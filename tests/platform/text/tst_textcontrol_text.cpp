@@ -1,3 +1,4 @@
+#include "eachtextkind.h"
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
 
@@ -28,6 +29,11 @@ QWidget *input(TextControl &control)
 class TextControlTextTest : public QObject
 {
     Q_OBJECT
+
+public:
+    explicit TextControlTextTest(TextKind kind)
+        : m_kind(kind)
+    {}
 
 private slots:
     void init();
@@ -70,13 +76,14 @@ private slots:
     void mouseAndMenuEventsUseControlCoordinates();
 
 private:
+    const TextKind m_kind;
     TextControl *m_control = nullptr;
 };
 
 void TextControlTextTest::init()
 {
     test::IsolatedEnvironment::current()->reset();
-    m_control = new TextControl;
+    m_control = new TextControl(m_kind);
     m_control->resize(ControlSize);
     m_control->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_control));
@@ -540,5 +547,5 @@ void TextControlTextTest::mouseAndMenuEventsUseControlCoordinates()
     QCOMPARE(menus, QList<QPoint>{inControl});
 }
 
-CALMDESK_TEST_MAIN(TextControlTextTest)
+CALMDESK_TEST_MAIN_EACH_TEXT_KIND(TextControlTextTest)
 #include "tst_textcontrol_text.moc"

@@ -1,0 +1,224 @@
+#include "platform/text/displaylinecounter.h"
+
+#include <QMetaObject>
+#include <QTextLayout>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+
+namespace calmdesk {
+
+namespace {
+
+// Paragraphs a worker takes at a time: small enough to share the work evenly and to
+// notice a cancel soon, large enough that taking them costs nothing.
+constexpr int kChunk = 64;
+
+} // namespace
+
+bool LineWrapping::operator==(const LineWrapping &other) const
+{
+    return width == other.width && font == other.font && font.toString() == other.font.toString() &&
+           option.wrapMode() == other.option.wrapMode() && option.flags() == other.option.flags() &&
+           option.tabStopDistance() == other.option.tabStopDistance() &&
+           option.tabs() == other.option.tabs() &&
+           option.textDirection() == other.option.textDirection();
+}
+
+// A background count of a snapshot of the paragraphs. Workers count chunks in turn; the
+// last one to finish hands the results to the counter's thread.
+struct DisplayLineCounter::Job
+{
+    QStringList paragraphs;
+    QString fontDescription;
+    QTextOption option;
+    qreal width = 0;
+    std::vector<int> lines;
+    std::atomic<int> nextChunk{0};
+    std::atomic<int> running{0};
+    std::atomic<bool> cancelled{false};
+
+    void work(DisplayLineCounter *counter, const std::shared_ptr<Job> &self)
+    {
+        // A font of this thread's own: fonts share their engines with copies.
+        QFont font;
+        font.fromString(fontDescription);
+        const int count = int(paragraphs.size());
+        for (;;) {
+            const int start = nextChunk.fetch_add(kChunk);
+            if (start >= count || cancelled.load())
+                break;
+            const int end = std::min(count, start + kChunk);
+            for (int i = start; i < end; ++i)
+                lines[std::size_t(i)] = countLines(paragraphs.at(i), font, option, width);
+        }
+        if (running.fetch_sub(1) == 1 && !cancelled.load()) {
+            QMetaObject::invokeMethod(
+                counter, [counter, self] { counter->takeResults(self); }, Qt::QueuedConnection);
+        }
+    }
+};
+
+DisplayLineCounter::DisplayLineCounter(QObject *parent)
+    : QObject(parent)
+    , m_pool(new QThreadPool(this))
+{
+    // The count gives way to everything else, the editor's own thread first.
+    m_pool->setThreadPriority(QThread::IdlePriority);
+    m_entries.resize(1);
+    m_entries[0].lines = 1;
+    m_knownTotal = 1;
+}
+
+DisplayLineCounter::~DisplayLineCounter()
+{
+    cancelJob();
+    m_pool->waitForDone();
+}
+
+int DisplayLineCounter::countLines(const QString &paragraph, const QFont &font,
+                                   const QTextOption &option, qreal width)
+{
+    QTextLayout layout(paragraph, font);
+    layout.setTextOption(option);
+    layout.setCacheEnabled(false);
+    const qreal lineWidth = width > 0 ? width : qreal(INT_MAX);
+    int lines = 0;
+    layout.beginLayout();
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(lineWidth);
+        ++lines;
+    }
+    layout.endLayout();
+    return lines;
+}
+
+void DisplayLineCounter::reset(const QStringList &paragraphs, const LineWrapping &wrapping)
+{
+    m_wrapping = wrapping;
+    countAll(paragraphs);
+}
+
+void DisplayLineCounter::setWrapping(const QStringList &paragraphs, const LineWrapping &wrapping)
+{
+    if (wrapping == m_wrapping)
+        return;
+    reset(paragraphs, wrapping);
+}
+
+void DisplayLineCounter::countAll(const QStringList &paragraphs)
+{
+    cancelJob();
+    qsizetype characters = 0;
+    for (const QString &p : paragraphs)
+        characters += p.size();
+    if (characters <= kCountAtOnceCharacters) {
+        m_entries.assign(std::size_t(paragraphs.size()), Entry());
+        m_knownTotal = 0;
+        m_unknown = 0;
+        for (int i = 0; i < paragraphs.size(); ++i) {
+            const int lines =
+                countLines(paragraphs.at(i), m_wrapping.font, m_wrapping.option, m_wrapping.width);
+            m_entries[std::size_t(i)].lines = lines;
+            m_knownTotal += lines;
+        }
+        emit totalKnown();
+        return;
+    }
+    startJob(paragraphs);
+}
+
+void DisplayLineCounter::startJob(const QStringList &paragraphs)
+{
+    const int count = int(paragraphs.size());
+    m_entries.assign(std::size_t(count), Entry());
+    for (int i = 0; i < count; ++i)
+        m_entries[std::size_t(i)].snapshotIndex = i;
+    m_knownTotal = 0;
+    m_unknown = count;
+
+    auto job = std::make_shared<Job>();
+    job->paragraphs = paragraphs;
+    job->fontDescription = m_wrapping.font.toString();
+    job->option = m_wrapping.option;
+    job->width = m_wrapping.width;
+    job->lines.assign(std::size_t(count), 0);
+    const int workers = std::max(1, QThread::idealThreadCount());
+    job->running = workers;
+    m_job = job;
+    for (int i = 0; i < workers; ++i)
+        m_pool->start([this, job] { job->work(this, job); });
+}
+
+void DisplayLineCounter::cancelJob()
+{
+    if (m_job)
+        m_job->cancelled = true;
+    m_job.reset();
+}
+
+void DisplayLineCounter::takeResults(const std::shared_ptr<Job> &job)
+{
+    if (job != m_job)
+        return;
+    m_job.reset();
+    for (Entry &entry : m_entries) {
+        if (entry.snapshotIndex < 0)
+            continue;
+        entry.lines = job->lines[std::size_t(entry.snapshotIndex)];
+        entry.snapshotIndex = -1;
+        m_knownTotal += entry.lines;
+    }
+    m_unknown = 0;
+    emit totalKnown();
+}
+
+void DisplayLineCounter::replace(int first, int removed, const QStringList &paragraphs)
+{
+    const int size = int(m_entries.size());
+    first = std::clamp(first, 0, size);
+    removed = std::clamp(removed, 0, size - first);
+    for (int i = first; i < first + removed; ++i) {
+        const Entry &entry = m_entries[std::size_t(i)];
+        if (entry.snapshotIndex >= 0)
+            --m_unknown;
+        else
+            m_knownTotal -= entry.lines;
+    }
+    std::vector<Entry> added(std::size_t(paragraphs.size()));
+    for (int i = 0; i < paragraphs.size(); ++i) {
+        added[std::size_t(i)].lines =
+            countLines(paragraphs.at(i), m_wrapping.font, m_wrapping.option, m_wrapping.width);
+        m_knownTotal += added[std::size_t(i)].lines;
+    }
+    m_entries.erase(m_entries.begin() + first, m_entries.begin() + first + removed);
+    m_entries.insert(m_entries.begin() + first, added.begin(), added.end());
+    if (m_job && m_unknown == 0) {
+        // Every paragraph the job was counting has been edited since.
+        cancelJob();
+        emit totalKnown();
+    }
+}
+
+std::optional<qint64> DisplayLineCounter::total() const
+{
+    if (m_unknown > 0)
+        return std::nullopt;
+    return m_knownTotal;
+}
+
+qint64 DisplayLineCounter::waitForTotal()
+{
+    if (m_job) {
+        const std::shared_ptr<Job> job = m_job;
+        m_pool->waitForDone();
+        takeResults(job);
+    }
+    return m_knownTotal;
+}
+
+} // namespace calmdesk
