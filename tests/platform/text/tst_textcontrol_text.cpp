@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -72,6 +73,7 @@ private slots:
     void keyDownCanSwallowKey();
     void characterIsReportedBeforeInsertion();
     void characterCanBeSwallowed();
+    void inputMethodTextIsTyping();
     void keyUpIsReported();
     void mouseAndMenuEventsUseControlCoordinates();
 
@@ -496,6 +498,31 @@ void TextControlTextTest::characterCanBeSwallowed()
     QTest::keyClick(input(*m_control), Qt::Key_Space);
     QCOMPARE(m_control->text(), QStringLiteral("a "));
     QCOMPARE(reported, 3);
+}
+
+// Dead keys, Compose and IBus or fcitx hand over their text as input method events, not
+// as keys: it is typing all the same, and can be swallowed like a key's character.
+void TextControlTextTest::inputMethodTextIsTyping()
+{
+    QStringList reported;
+    connect(m_control, &TextControl::characterTyped, this,
+            [&](const QString &typed, Qt::KeyboardModifiers, bool *handled) {
+                reported.append(typed);
+                *handled = typed == QStringLiteral("#");
+            });
+    const auto commit = [this](const QString &text) {
+        QInputMethodEvent event(QStringLiteral("preedit"), {});
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(input(*m_control), &event);
+        QInputMethodEvent done;
+        QCoreApplication::sendEvent(input(*m_control), &done);
+    };
+    commit(QStringLiteral("é"));
+    commit(QStringLiteral("#"));
+    commit(QStringLiteral(u"ü\u2028ß"));
+    QCOMPARE(reported, (QStringList{"é", "#", QStringLiteral(u"ü\u2028ß")}));
+    // A separator committed this way is an ordinary break.
+    QCOMPARE(m_control->text(), QStringLiteral(u"éü\r\nß"));
 }
 
 void TextControlTextTest::keyUpIsReported()
