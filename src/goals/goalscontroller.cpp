@@ -27,6 +27,9 @@ GoalsController::GoalsController(TextControl *txtMain, StatusPanel *pctStatus, S
 {
     // Typing is noted before anything else a key does.
     connect(m_txtMain, &TextControl::characterTyped, this, &GoalsController::markActivity);
+    // A long text's lines are counted in the background after an open or a change of
+    // width: the page figure follows when they are.
+    connect(m_txtMain, &TextControl::displayLinesCounted, this, &GoalsController::updateStatus);
 
     tmrCron->setObjectName(QStringLiteral("tmrCron"));
     tmrCron->setInterval(kCronIntervalMs);
@@ -93,7 +96,10 @@ void GoalsController::updateStatus()
 {
     StatusInputs inputs;
     inputs.counts = m_statistics->counts();
-    inputs.displayLines = m_txtMain->displayLineCount();
+    // Until a background count of the lines is done, the page figure stays as it was.
+    if (const std::optional<int> lines = m_txtMain->knownDisplayLineCount())
+        m_displayLines = *lines;
+    inputs.displayLines = m_displayLines;
     inputs.limits = m_limits;
     inputs.perpage = m_perpage;
     inputs.deadlines = m_deadlines;

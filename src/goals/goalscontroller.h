@@ -111,6 +111,8 @@ private:
     QTimer *tmrClock;
 
     DocumentLimits m_limits;
+    // The text column's laid-out lines as last known.
+    int m_displayLines = 0;
     WritingTimer m_writingTimer;
     AlarmCountdown m_alarm;
 

@@ -13,6 +13,7 @@
 
 #include <QFile>
 #include <QList>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -45,6 +46,13 @@ struct MainWindowFixture
             m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
                 *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome()});
         return *m_window;
+    }
+
+    // The creation sequence with the first document opened, as the writer meets it.
+    bool start(const QStringList &arguments = {})
+    {
+        window().FormCreate(arguments);
+        return QTest::qWaitFor([this] { return window().hasFinishedStartup(); });
     }
 
     QString general() const { return generalKey(settingsRoot()); }

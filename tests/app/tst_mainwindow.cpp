@@ -52,7 +52,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Calmdesk"));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -82,7 +82,7 @@ private slots:
         f.setGeneral("txtback", QString::number(0x402010));
         f.setGeneral("width", "50");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         const CharAttributes look = w.textColumn()->caretAttributes();
         QCOMPARE(look.family.value_or(QString()), QStringLiteral("Liberation Serif"));
         QCOMPARE(look.pointSize.value_or(0), 16.0);
@@ -117,7 +117,7 @@ private slots:
         for (QString &arg : arguments)
             arg.replace("%1", a).replace("%2", b).replace("%3", f.folder() + "/missing.txt");
         TfrmMain &w = f.window();
-        w.FormCreate(arguments);
+        QVERIFY(f.start(arguments));
         const QString expected = opened == "a" ? a : opened == "b" ? b : QString();
         QCOMPARE(w.document()->curFile(), expected);
         QCOMPARE(w.startsHidden(), hidden);
@@ -154,7 +154,7 @@ private slots:
         f.setGeneral("diary", diary);
 
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         const QString today = diary + QDate::currentDate().toString("dd-MM-yyyy") + ".txt";
         const QString path = expected == "last"     ? last
                              : expected == "today"  ? today
@@ -171,7 +171,7 @@ private slots:
         f.setGeneral("openlst", "1");
         f.setGeneral("lastknonw", f.folder() + "/gone.txt");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(w.document()->curFile().isEmpty());
         QVERIFY(f.messages.shown.isEmpty());
     }
@@ -181,7 +181,7 @@ private slots:
         MainWindowFixture f;
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QVERIFY(w.close());
         QVERIFY(f.messages.shown.isEmpty());
         QCOMPARE(f.readGeneral("lastknonw"), a);
@@ -193,7 +193,7 @@ private slots:
         MainWindowFixture f;
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         typeInto(w, "!");
         f.messages.answers = {Answer::Cancel};
         QVERIFY(!w.close());
@@ -211,7 +211,7 @@ private slots:
         MainWindowFixture f;
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         typeInto(w, "!");
         f.messages.answers = {Answer::No};
         QVERIFY(w.close());
@@ -223,7 +223,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         typeInto(w, "New words");
         const QString target = f.folder() + "/new.txt";
         f.messages.answers = {Answer::Yes};
@@ -237,7 +237,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         typeInto(w, "Precious");
         f.messages.answers = {Answer::Yes};
         f.dialogs.paths = {f.folder() + "/no such folder/new.txt"};
@@ -253,7 +253,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         typeInto(w, "Precious");
         f.messages.answers = {Answer::Yes};
         QVERIFY(!w.close());
@@ -264,7 +264,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "abc");
         const QString target = f.folder() + "/keys.txt";
@@ -289,7 +289,7 @@ private slots:
         MainWindowFixture f;
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "!");
         QWidget *target = w.focusWidget();
@@ -305,7 +305,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "abc");
         w.textColumn()->setCaret(1);
@@ -318,7 +318,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         pressCtrl(w, Qt::Key_T);
         QVERIFY(!w.isVisible());
@@ -330,7 +330,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.showMinimized();
         QTRY_VERIFY(!w.isVisible());
@@ -342,7 +342,7 @@ private slots:
         f.setGeneral("show_status", "1");
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(w.fileLabel()->isVisible());
         QCOMPARE(w.fileLabel()->text(), QStringLiteral("a.txt"));
@@ -361,7 +361,7 @@ private slots:
         f.setGeneral("show_char", "1");
         const QString a = f.writeFile("a.txt", "alpha");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         StatusPanel *status = w.statusPanel();
         QVERIFY(status->isVisible());
@@ -389,7 +389,7 @@ private slots:
         const QString a = f.writeFile("a.txt", "one two three");
         f.store->regWriteString(settingsRoot() + "\\limits", a + ":limword", "3");
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 3/3"));
         QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText),
                  QColor(0, 255, 0));
@@ -401,7 +401,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "First");
         QTest::keyClick(w.focusWidget(), Qt::Key_Return);
@@ -416,7 +416,7 @@ private slots:
         MainWindowFixture f;
         f.setGeneral("formats", "1");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "bold move");
         w.textColumn()->select(0, 4);
@@ -430,7 +430,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "plain");
         pressCtrl(w, Qt::Key_B);
@@ -442,7 +442,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         typeInto(w, "copy me");
         w.textColumn()->select(0, 4);
@@ -457,7 +457,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.textColumn()->setFocus();
         QTest::keyClick(w.focusWidget(), Qt::Key_F5);
@@ -473,7 +473,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         emit w.edgePanels()->buttons()->screenHalfRequested(2);
         QCOMPARE(w.geometry(), QRect(screen.x() + screen.width() / 2, screen.y(),
@@ -490,7 +490,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!w.edgePanels()->isTopBarShown());
         // The pointer as the display reports it, over the top-right corner strip.
@@ -505,7 +505,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_B, Qt::AltModifier);
         QVERIFY(w.toolsPanel()->isVisible());
         QCOMPARE(w.textColumn()->text(), QString()); // Alt+B types nothing
@@ -526,7 +526,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_P, Qt::AltModifier);
         QCOMPARE(QGuiApplication::screens().size(), 1);
         emit w.toolsPanel()->detachRequested();
@@ -540,7 +540,7 @@ private slots:
         MainWindowFixture f;
         f.setGeneral("show_status", "1");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QToolButton *lock = w.focusLock()->button();
         QVERIFY(lock->isVisible());
@@ -559,7 +559,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QString title;
         QTimer::singleShot(0, [&title] {
@@ -582,7 +582,7 @@ private slots:
             lines << QString("line %1").arg(i);
         const QString a = f.writeFile("long.txt", lines.join('\n').toUtf8());
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        QVERIFY(f.start({a}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TextControl *text = w.textColumn();
         const int before = text->verticalScrollPosition();
@@ -612,7 +612,7 @@ private slots:
         MainWindowFixture f;
         const QString b = f.writeFile("b.txt", "beta");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         f.setGeneral("fdf", "  " + b + " ");
         w.onOpenRequest();
         QCOMPARE(w.document()->curFile(), b);
@@ -624,7 +624,7 @@ private slots:
     {
         MainWindowFixture f;
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         f.setGeneral("fdf", f.folder() + "/gone.txt");
         w.onOpenRequest();
         QVERIFY(w.document()->curFile().isEmpty());
@@ -637,7 +637,7 @@ private slots:
         MainWindowFixture f;
         const QString b = f.writeFile("b.txt", "beta");
         TfrmMain &w = f.window();
-        w.FormCreate({});
+        QVERIFY(f.start({}));
         typeInto(w, "draft");
         f.setGeneral("fdf", b);
         f.messages.answers = {Answer::Cancel};

@@ -4,6 +4,7 @@
 #include "goals/statuspanel.h"
 #include "goals/statusreport.h"
 #include "platform/store/sqlitesettingsstore.h"
+#include "platform/text/displaylinecounter.h"
 #include "platform/text/textcontrol.h"
 #include "settings/settings.h"
 #include "testmain.h"
@@ -93,7 +94,7 @@ private slots:
 
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
-        txtMain = new TextControl;
+        txtMain = new TextControl(TextKind::Uniform);
         pctStatus = new StatusPanel;
         layout->addWidget(txtMain);
         layout->addWidget(pctStatus);
@@ -293,6 +294,27 @@ private slots:
         goals->updateStatus();
         const int narrow = txtMain->displayLineCount();
         QCOMPARE(pctStatus->lblPage->text(), QString("Pages: %1/0").arg(narrow / 2 + 1));
+    }
+
+    // A novel's lines are counted in the background: until then the page figure stays
+    // as it was, every other figure is exact at once.
+    void longTextKeepsThePageFigureUntilItsLinesAreCounted()
+    {
+        settings.perpage = 2;
+        goals->applySettings(settings);
+        txtMain->setText("one\r\ntwo\r\nthree\r\nfour\r\nfive");
+        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 3/0"));
+
+        QSignalSpy counted(txtMain, &TextControl::displayLinesCounted);
+        const QString paragraph = QStringList(40, "words").join(' ');
+        const QStringList novel(int(DisplayLineCounter::kCountAtOnceCharacters / 100), paragraph);
+        txtMain->setText(novel.join("\r\n"));
+        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 3/0"));
+        QCOMPARE(pctStatus->lblWord->text(), QString("Words: %1/0").arg(40 * novel.size()));
+
+        QVERIFY(counted.wait(20000));
+        QCOMPARE(shownReport(), recountedReport());
+        QVERIFY(txtMain->displayLineCount() / 2 + 1 > 3);
     }
 
     void writingTimerRunsPausesAndResumes()

@@ -231,16 +231,14 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     m_document->setSaved(true);
 
     const bool recovered = false;
-    bool openedFromCommandLine = false;
+    // The command line is read now, as it decides whether the window shows; the document
+    // it names is opened once the window is on screen, so the writer sees the editor at
+    // once and a novel loads into it.
+    CommandLineDocument fromCommandLine;
     if (!recovered) {
-        const CommandLineDocument fromCommandLine = examineCommandLine(
+        fromCommandLine = examineCommandLine(
             arguments, [](const QString &path) { return QFileInfo(path).isFile(); });
         m_startHidden = fromCommandLine.startHidden;
-        if (!fromCommandLine.path.isEmpty()) {
-            // A relative name is the starting folder's; the document keeps its full path.
-            m_document->openDocument(QFileInfo(fromCommandLine.path).absoluteFilePath());
-            openedFromCommandLine = true;
-        }
     }
 
     if (!m_startHidden) {
@@ -257,8 +255,34 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     if (isMinimized())
         hide();
 
-    if (!recovered && !openedFromCommandLine)
-        openFirstDocument();
+    whenOnScreen(
+        [this, recovered, path = fromCommandLine.path] { openStartDocument(recovered, path); });
+}
+
+void TfrmMain::openStartDocument(bool recovered, const QString &commandLinePath)
+{
+    if (!m_appClosing && !recovered) {
+        if (!commandLinePath.isEmpty()) {
+            // A relative name is the starting folder's; the document keeps its full path.
+            m_document->openDocument(QFileInfo(commandLinePath).absoluteFilePath());
+        } else {
+            openFirstDocument();
+        }
+    }
+    m_startupFinished = true;
+    emit startupFinished();
+}
+
+void TfrmMain::whenOnScreen(std::function<void()> action)
+{
+    QWindow *handle = windowHandle();
+    if (isVisible() && handle && !handle->isExposed()) {
+        m_onExposed.push_back(std::move(action));
+        handle->installEventFilter(this);
+        return;
+    }
+    // Shown already, or kept in the tray: after the calls queued so far.
+    QTimer::singleShot(0, this, std::move(action));
 }
 
 void TfrmMain::activateWhenExposed()
@@ -509,10 +533,16 @@ bool TfrmMain::FormCloseQuery()
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_activateOnExpose && watched == windowHandle() && event->type() == QEvent::Expose &&
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
-        m_activateOnExpose = false;
-        QTimer::singleShot(0, this, [this] { activateWindow(); });
+        if (m_activateOnExpose) {
+            m_activateOnExpose = false;
+            QTimer::singleShot(0, this, [this] { activateWindow(); });
+        }
+        // Run once the display has drawn the window.
+        for (std::function<void()> &action : m_onExposed)
+            QTimer::singleShot(0, this, std::move(action));
+        m_onExposed.clear();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QLabel;
 
@@ -54,9 +56,11 @@ public:
     explicit TfrmMain(const Services &services, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    // The creation sequence: settings, the command line, the first document. The
-    // window is shown at its end unless the command line asks for the tray.
+    // The creation sequence: settings, the command line, the window shown (unless the
+    // command line asks for the tray), then, once it is on screen, the first document;
+    // startupFinished() follows that.
     void FormCreate(const QStringList &arguments);
+    bool hasFinishedStartup() const { return m_startupFinished; }
 
     void loadSettings();
     void applySettings();
@@ -92,6 +96,9 @@ public:
 signals:
     // The window agreed to close: the program ends.
     void closed();
+    // The document of the command line or of the "At Startup" setting has been opened
+    // (or was not to be).
+    void startupFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -112,6 +119,10 @@ private:
     void showHelp();
     void insertDateTime(bool named);
     void openFirstDocument();
+    void openStartDocument(bool recovered, const QString &commandLinePath);
+    // Runs `action` from the event loop once the window is on screen (at once when it is,
+    // or when it stays hidden).
+    void whenOnScreen(std::function<void()> action);
     void activateWhenExposed();
     void hideToTray();
     void showFromTray();
@@ -144,6 +155,8 @@ private:
     bool m_appClosing = false;
     bool m_activateOnExpose = false;
     bool m_startHidden = false;
+    bool m_startupFinished = false;
+    std::vector<std::function<void()>> m_onExposed;
 };
 
 } // namespace calmdesk
