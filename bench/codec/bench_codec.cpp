@@ -1,6 +1,6 @@
 // Load and save speed of a long manuscript in the common on-disk formats. Prints a
 // Markdown table of medians for docs/performance.md.
-#include "platform/codec/textcodec.h"
+#include "platform/codec/documentcodec.h"
 #include "platform/codec/textfilecodec.h"
 
 #include <QCoreApplication>
@@ -94,23 +94,29 @@ int main(int argc, char **argv)
         {"UTF-8, CR LF", {TextEncoding::Utf8, LineBreak::CrLf}},
         {"Windows-1252, CR LF", {TextEncoding::Windows1252, LineBreak::CrLf}},
     };
+    // A document is kept and saved as its paragraphs, each with what ended it.
+    const QStringList paragraphs = text.split(QStringLiteral("\r\n"));
     for (const Case &c : cases) {
+        const std::vector<ParagraphEnd> ends(std::size_t(paragraphs.size()),
+                                             paragraphEndOf(c.format.lineBreak));
         const QString path = folder.filePath(QStringLiteral("manuscript.txt"));
-        const EncodedText encoded = encodeText(text, c.format);
-        if (encoded.format != c.format || !saveTextFile(path, text, c.format).ok) {
+        const EncodedText encoded = encodeDocument(paragraphs, ends, c.format);
+        if (encoded.format != c.format || !saveDocumentFile(path, paragraphs, ends, c.format).ok) {
             std::fprintf(stderr, "%s: could not write the manuscript\n", c.name);
             return 1;
         }
-        const TextLoadResult check = loadTextFile(path);
-        if (check.text != text || check.format != c.format) {
+        const DocumentLoadResult check = loadDocumentFile(path);
+        if (check.document.paragraphs != paragraphs || check.document.format != c.format) {
             std::fprintf(stderr, "%s: the manuscript did not round-trip\n", c.name);
             return 1;
         }
 
-        const double load = medianMillis([&] { (void)loadTextFile(path); });
-        const double decode = medianMillis([&] { (void)decodeText(encoded.bytes); });
-        const double save = medianMillis([&] { (void)saveTextFile(path, text, c.format); });
-        const double encode = medianMillis([&] { (void)encodeText(text, c.format); });
+        const double load = medianMillis([&] { (void)loadDocumentFile(path); });
+        const double decode = medianMillis([&] { (void)decodeDocument(encoded.bytes); });
+        const double save =
+            medianMillis([&] { (void)saveDocumentFile(path, paragraphs, ends, c.format); });
+        const double encode =
+            medianMillis([&] { (void)encodeDocument(paragraphs, ends, c.format); });
         std::printf("| %s | %.1f MB | %.1f ms | %.1f ms | %.1f ms | %.1f ms |\n", c.name,
                     double(encoded.bytes.size()) / kBytesPerMegabyte, load, decode, save, encode);
     }

@@ -6,6 +6,7 @@
 //
 //   bench_keystroke [KEYSTROKES]
 
+#include "bench/support/benchprose.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
@@ -31,41 +32,10 @@ namespace {
 
 constexpr int kDefaultKeystrokes = 300;
 constexpr int kWarmUpKeystrokes = 20;
-constexpr int kShortestParagraph = 5;
-constexpr int kLongestParagraph = 250;
-constexpr int kLongestWord = 10;
-constexpr quint32 kSeed = 1007;
 // The text column of a 1920 x 1080 screen at the default 90 % width.
 constexpr QSize kWindowSize(1728, 1080);
 constexpr double kNsPerMs = 1e6;
 constexpr double kPercentile99 = 0.99;
-
-// Paragraphs of varied length; one in four followed by a blank line, some words with
-// punctuation, apostrophes and accents.
-QString generateDocument(int words)
-{
-    QRandomGenerator random(kSeed);
-    const QStringList extras = {QStringLiteral(","), QStringLiteral("'s"), QStringLiteral(";"),
-                                QStringLiteral("-like"), QString(QChar(0xE9))};
-    QString text;
-    int written = 0;
-    while (written < words) {
-        const int paragraph =
-            kShortestParagraph + int(random.bounded(kLongestParagraph - kShortestParagraph + 1));
-        for (int i = 0; i < paragraph && written < words; ++i, ++written) {
-            const int length = 1 + int(random.bounded(kLongestWord));
-            for (int k = 0; k < length; ++k)
-                text.append(QChar(u'a' + random.bounded(26)));
-            if (random.bounded(8) == 0)
-                text.append(extras.at(random.bounded(int(extras.size()))));
-            text.append(i + 1 < paragraph ? QChar(u' ') : QChar(u'.'));
-        }
-        if (written < words)
-            text.append(random.bounded(4) == 0 ? QStringLiteral("\r\n\r\n")
-                                               : QStringLiteral("\r\n"));
-    }
-    return text;
-}
 
 struct Figures
 {
@@ -98,7 +68,7 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *txtMain = new TextControl;
+    auto *txtMain = new TextControl(TextKind::Uniform);
     auto *pctStatus = new StatusPanel;
     layout->addWidget(txtMain);
     layout->addWidget(pctStatus);
@@ -124,7 +94,7 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
         std::fprintf(stderr, "window not exposed\n");
 
     Run run;
-    const QString document = generateDocument(words);
+    const QString document = bench::generateProse(words);
     QElapsedTimer open;
     open.start();
     txtMain->setText(document);

@@ -15,6 +15,20 @@ namespace {
 // notice a cancel soon, large enough that taking them costs nothing.
 constexpr int kChunk = 64;
 
+// A font of the calling thread's own with every attribute of `font` that decides the
+// width of text. Fonts share their glyph engines with their copies, and an engine moves
+// between threads only at a cost: each worker makes its own.
+QFont ownFont(const QFont &font)
+{
+    QFont own;
+    own.fromString(font.toString());
+    // What the description leaves out.
+    own.setFamilies(font.families());
+    own.setKerning(font.kerning());
+    own.setHintingPreference(font.hintingPreference());
+    return own;
+}
+
 } // namespace
 
 bool LineWrapping::operator==(const LineWrapping &other) const
@@ -31,7 +45,7 @@ bool LineWrapping::operator==(const LineWrapping &other) const
 struct DisplayLineCounter::Job
 {
     QStringList paragraphs;
-    QString fontDescription;
+    QFont font; // not to be used as it is: a worker makes its own from it
     QTextOption option;
     qreal width = 0;
     std::vector<int> lines;
@@ -41,9 +55,7 @@ struct DisplayLineCounter::Job
 
     void work(DisplayLineCounter *counter, const std::shared_ptr<Job> &self)
     {
-        // A font of this thread's own: fonts share their engines with copies.
-        QFont font;
-        font.fromString(fontDescription);
+        const QFont ownFont = calmdesk::ownFont(font);
         const int count = int(paragraphs.size());
         for (;;) {
             const int start = nextChunk.fetch_add(kChunk);
@@ -51,7 +63,7 @@ struct DisplayLineCounter::Job
                 break;
             const int end = std::min(count, start + kChunk);
             for (int i = start; i < end; ++i)
-                lines[std::size_t(i)] = countLines(paragraphs.at(i), font, option, width);
+                lines[std::size_t(i)] = countLines(paragraphs.at(i), ownFont, option, width);
         }
         if (running.fetch_sub(1) == 1 && !cancelled.load()) {
             QMetaObject::invokeMethod(
@@ -143,7 +155,7 @@ void DisplayLineCounter::startJob(const QStringList &paragraphs)
 
     auto job = std::make_shared<Job>();
     job->paragraphs = paragraphs;
-    job->fontDescription = m_wrapping.font.toString();
+    job->font = ownFont(m_wrapping.font);
     job->option = m_wrapping.option;
     job->width = m_wrapping.width;
     job->lines.assign(std::size_t(count), 0);

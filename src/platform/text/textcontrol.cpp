@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -412,6 +413,9 @@ void TextControl::setUniformAttributes(const CharAttributes &attributes)
         font.setUnderline(*attributes.underline != UnderlineStyle::None);
     if (attributes.strikeOut)
         font.setStrikeOut(*attributes.strikeOut);
+    // Letters of a fixed-pitch font stand in equal cells and never kern; asking the font
+    // for kerning anyway costs a look-up for every pair of letters laid out.
+    font.setKerning(!QFontInfo(font).fixedPitch());
     if (font != editor->font())
         editor->setFont(font);
     if (attributes.colour || attributes.background) {
