@@ -1,6 +1,7 @@
 #include "app/window/tfrmmain.h"
 
 #include "app/entry/appinfo.h"
+#include "app/entry/programicon.h"
 #include "app/entry/startupplan.h"
 #include "app/help/tfrmhelp.h"
 #include "app/keys/datetimeinsert.h"
@@ -79,7 +80,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("TfrmMain"));
     setWindowTitle(programName());
-    setWindowIcon(QIcon(QStringLiteral(":/calmdesk/calmdesk-256.png")));
+    setWindowIcon(programIcon());
     setAutoFillBackground(true);
 
     txtMain->setObjectName(QStringLiteral("txtMain"));

@@ -1,6 +1,7 @@
 #include "app/window/trayicon.h"
 
 #include "app/entry/appinfo.h"
+#include "app/entry/programicon.h"
 
 #include <QIcon>
 #include <QMenu>
@@ -10,7 +11,7 @@ namespace calmdesk {
 
 TrayIcon::TrayIcon(QObject *parent)
     : QObject(parent)
-    , m_icon(new QSystemTrayIcon(QIcon(QStringLiteral(":/calmdesk/calmdesk-256.png")), this))
+    , m_icon(new QSystemTrayIcon(programIcon(), this))
     , mnuTray(new QMenu)
 {
     m_icon->setToolTip(programName() + QStringLiteral(" v") + programVersion());
