@@ -7,6 +7,7 @@
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
+#include "platform/session/terminationwatcher.h"
 #include "testmain.h"
 
 #include <QClipboard>
@@ -16,10 +17,14 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <csignal>
+#include <functional>
 
 using namespace calmdesk;
 using calmdesk::test::MainWindowFixture;
@@ -630,6 +635,34 @@ private slots:
         QVERIFY(w.document()->curFile().isEmpty());
         QCOMPARE(f.readGeneral("fdf"), QString());
         QVERIFY(f.messages.shown.isEmpty());
+    }
+
+    void requestToEndDuringABoxClosesAsTheWriterWould()
+    {
+        MainWindowFixture f;
+        TerminationWatcher watcher;
+        QVERIFY(watcher.isActive());
+        TfrmMain &w = f.window();
+        connect(&watcher, &TerminationWatcher::terminationRequested, &w, &TfrmMain::requestClose);
+        QSignalSpy closed(&w, &TfrmMain::closed);
+        w.FormCreate({});
+        typeInto(w, "Precious");
+        // A request while the help card shows: the card goes, and the close asks first.
+        const auto duringHelp = [&w](const std::function<void()> &request) {
+            QTimer::singleShot(0, &w, request);
+            QTest::keyClick(w.focusWidget(), Qt::Key_F1);
+        };
+        f.messages.answers = {Answer::Cancel};
+        duringHelp([] { ::raise(SIGTERM); });
+        QTRY_COMPARE(f.messages.shown.size(), 1);
+        QTest::qWait(50);
+        QVERIFY(w.isVisible() && !w.isClosing() && closed.isEmpty());
+        // Nothing of the refused close stays behind: the tray's close asks again.
+        f.messages.answers = {Answer::No};
+        duringHelp([&w] { emit w.tray()->closeEditorRequested(); });
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(f.messages.shown.size(), 2);
+        QCOMPARE(f.messages.shown.last().text, kSaveQuestion);
     }
 
     void handOverAsksBeforeDroppingChanges()

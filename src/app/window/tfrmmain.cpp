@@ -15,6 +15,7 @@
 #include "app/layout/topbar.h"
 #include "app/layout/windowlayout.h"
 #include "app/window/keypreview.h"
+#include "app/window/openboxes.h"
 #include "app/window/trayicon.h"
 #include "core/asciitext.h"
 #include "document/documentfiles.h"
@@ -97,7 +98,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
-    connect(m_tray, &TrayIcon::closeEditorRequested, this, &QWidget::close);
+    connect(m_tray, &TrayIcon::closeEditorRequested, this, &TfrmMain::requestClose);
     connectScreens();
 }
 
@@ -489,6 +490,18 @@ void TfrmMain::changeEvent(QEvent *event)
         });
 }
 
+void TfrmMain::requestClose()
+{
+    if (m_appClosing || m_inCloseQuery)
+        return;
+    if (dismissOpenBoxes()) {
+        // Whatever opened a box finishes first; the close runs from the loop it returns to.
+        QTimer::singleShot(0, this, &TfrmMain::requestClose);
+        return;
+    }
+    close();
+}
+
 bool TfrmMain::FormCloseQuery()
 {
     if (!m_appClosing && !m_document->confirmDiscard())
@@ -519,7 +532,10 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery()) {
+    m_inCloseQuery = true;
+    const bool agreed = FormCloseQuery();
+    m_inCloseQuery = false;
+    if (agreed) {
         event->accept();
         emit closed();
     } else

@@ -67,6 +67,11 @@ public:
     void bringToFront();
     void onOpenRequest();
 
+    // A request to end that can come at any moment (a signal from the session, the
+    // tray's "&Close Editor"): open menus and boxes are dismissed first, then the window
+    // closes as the writer would, save question included.
+    void requestClose();
+
     // The window-wide commands, as the released keys ask for them.
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void runCommand(WindowCommand command);
@@ -142,6 +147,8 @@ private:
     bool m_keepOnTop = false;
 
     bool m_appClosing = false;
+    // The close's own questions are open: a request to end waits for the writer's answer.
+    bool m_inCloseQuery = false;
     bool m_activateOnExpose = false;
     bool m_startHidden = false;
 };
