@@ -42,8 +42,11 @@ struct MainWindowFixture
     TfrmMain &window()
     {
         if (!m_window)
-            m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
-                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome()});
+            m_window = std::make_unique<TfrmMain>(
+                TfrmMain::Services{*store, messages, dialogs, opener,
+                                   IsolatedEnvironment::current()->dataHome(), [this] {
+                                       return trayAvailable;
+                                   }});
         return *m_window;
     }
 
@@ -73,6 +76,8 @@ struct MainWindowFixture
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs dialogs;
     RecordingOpener opener;
+    // The desktop shows a notification area unless a test says otherwise.
+    bool trayAvailable = true;
 
 private:
     std::unique_ptr<TfrmMain> m_window;

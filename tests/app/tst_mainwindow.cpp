@@ -665,6 +665,23 @@ private slots:
         QCOMPARE(f.messages.shown.last().text, kSaveQuestion);
     }
 
+    void withoutATrayTheWindowGoesToTheTaskBar()
+    {
+        MainWindowFixture f;
+        f.trayAvailable = false;
+        TfrmMain &w = f.window();
+        w.FormCreate({"/auto"});
+        QTest::qWait(50); // a window bound for the tray hides from the event loop
+        QVERIFY(w.isVisible() && w.isMinimized());
+        w.showNormal();
+        pressCtrl(w, Qt::Key_T);
+        QVERIFY(w.isVisible() && w.isMinimized());
+        w.showNormal();
+        w.showMinimized();
+        QTest::qWait(50);
+        QVERIFY(w.isVisible() && w.isMinimized());
+    }
+
     void handOverAsksBeforeDroppingChanges()
     {
         MainWindowFixture f;

@@ -105,7 +105,7 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     // /auto anywhere on the command line keeps the window in the tray.
     if (commandLineAsksHidden(arguments)) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
-        window.hide();
+        window.hideToTray();
     }
     return app.exec();
 }

@@ -38,6 +38,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
@@ -249,14 +250,14 @@ void TfrmMain::FormCreate(const QStringList &arguments)
         activateWhenExposed();
         txtMain->setFocus();
     } else {
-        hide();
+        hideToTray();
     }
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
 
     if (isMinimized())
-        hide();
+        hideToTray();
 
     if (!recovered && !openedFromCommandLine)
         openFirstDocument();
@@ -467,9 +468,18 @@ void TfrmMain::onOpenRequest()
         m_document->openDocument(path);
 }
 
+bool TfrmMain::trayAvailable() const
+{
+    return m_services.trayAvailable ? m_services.trayAvailable()
+                                    : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void TfrmMain::hideToTray()
 {
-    hide();
+    if (trayAvailable())
+        hide();
+    else
+        showMinimized();
 }
 
 void TfrmMain::showFromTray()
@@ -482,8 +492,8 @@ void TfrmMain::showFromTray()
 void TfrmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // A minimised editor lives on in the tray only.
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
+    // A minimised editor lives on in the tray only (on the task bar without one).
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayAvailable())
         QTimer::singleShot(0, this, [this] {
             if (isMinimized())
                 hide();

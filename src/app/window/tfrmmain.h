@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -49,6 +50,9 @@ public:
         UrlOpener &opener;
         // The folder under which the default diary folder is made ($XDG_DATA_HOME).
         QString dataHome;
+        // Whether the desktop shows a notification area; asked each time the window
+        // leaves the screen. Empty: ask the desktop.
+        std::function<bool()> trayAvailable = {};
     };
 
     explicit TfrmMain(const Services &services, QWidget *parent = nullptr);
@@ -71,6 +75,9 @@ public:
     // tray's "&Close Editor"): open menus and boxes are dismissed first, then the window
     // closes as the writer would, save question included.
     void requestClose();
+    // Minimise, Ctrl+T and /auto: into the tray, or onto the task bar of a desktop that
+    // has no notification area, so the writer can always get back.
+    void hideToTray();
 
     // The window-wide commands, as the released keys ask for them.
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
@@ -118,7 +125,7 @@ private:
     void insertDateTime(bool named);
     void openFirstDocument();
     void activateWhenExposed();
-    void hideToTray();
+    bool trayAvailable() const;
     void showFromTray();
     void connectScreens();
 
