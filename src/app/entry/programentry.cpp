@@ -82,7 +82,7 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     }
 
     QtMessageBoxes messages(nullptr);
-    QtFileDialogs dialogs(nullptr);
+    QtFileDialogs dialogs(nullptr, messages);
     TfrmMain::Services services{
         store, messages, dialogs, desktopUrlOpener(),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
