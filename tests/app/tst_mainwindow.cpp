@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include <csignal>
 #include <functional>
@@ -547,17 +548,26 @@ private slots:
         TfrmMain &w = f.window();
         w.FormCreate({});
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // "On top" changes on the native window in place, never hiding it: no flash.
+        QSignalSpy shownOrHidden(w.windowHandle(), &QWindow::visibleChanged);
+        const auto onTop = [&w] {
+            return w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        };
         QToolButton *lock = w.focusLock()->button();
         QVERIFY(lock->isVisible());
         QCOMPARE(lock->toolTip(), QStringLiteral("Focus is unlocked. Click here to lock it."));
         QTest::mouseClick(lock, Qt::LeftButton);
         QVERIFY(w.focusLock()->isLocked());
-        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(onTop());
         QCOMPARE(lock->toolTip(), QStringLiteral("Focus is now locked. Click here to unlock it."));
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
+        pressCtrl(w, Qt::Key_K);
+        pressCtrl(w, Qt::Key_K);
+        QVERIFY(onTop()); // Ctrl+K twice leaves the lock's on top
         QTest::mouseClick(lock, Qt::LeftButton);
         QVERIFY(!w.focusLock()->isLocked());
-        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!onTop());
+        QCOMPARE(shownOrHidden.size(), 0);
     }
 
     void f1ShowsTheHelpCard()

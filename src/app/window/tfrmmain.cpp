@@ -10,6 +10,7 @@
 #include "app/layout/edgepanels.h"
 #include "app/layout/focuslock.h"
 #include "app/layout/screens.h"
+#include "app/layout/staysontop.h"
 #include "app/layout/toolspanel.h"
 #include "app/layout/toolspaneldock.h"
 #include "app/layout/topbar.h"
@@ -97,6 +98,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectGoals();
     connectEdges();
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
+    m_keyPreview->watchDetachable(pctDict);
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
     connect(m_tray, &TrayIcon::closeEditorRequested, this, &TfrmMain::requestClose);
@@ -165,11 +167,8 @@ void TfrmMain::setScreenHalf(int half)
 void TfrmMain::toggleKeepOnTop()
 {
     m_keepOnTop = !m_keepOnTop;
-    // Changing the flag re-creates the native window: keep it where it is.
-    const QRect place = geometry();
-    setWindowFlag(Qt::WindowStaysOnTopHint, m_keepOnTop);
-    setGeometry(place);
-    show();
+    // The focus lock keeps the window on top while it is on, whatever Ctrl+K says.
+    setStaysOnTop(this, m_keepOnTop || m_focusLock->isLocked());
     raise();
     activateWindow();
 }
