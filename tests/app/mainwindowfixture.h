@@ -66,6 +66,14 @@ struct MainWindowFixture
             file.write(bytes);
         return path;
     }
+    // "line 000" to "line nnn", one to a paragraph: ten characters a line with its break.
+    QString writeLines(const QString &name, int count) const
+    {
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines << QString("line %1").arg(i, 3, 10, QChar('0'));
+        return writeFile(name, lines.join('\n').toUtf8());
+    }
     static QByteArray readFile(const QString &path)
     {
         QFile file(path);

@@ -499,9 +499,8 @@ private slots:
         w.FormCreate({});
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!w.edgePanels()->isTopBarShown());
-        // The pointer as the display reports it, over the top-right corner strip.
-        QWidget *corner = w.edgePanels()->cornerHoverStrip();
-        QTest::mouseMove(w.windowHandle(), corner->mapTo(&w, QPoint(5, 5)));
+        // The pointer as the display reports it, thrown into the screen's top-right corner.
+        QTest::mouseMove(w.windowHandle(), QPoint(w.width() - 1, 0));
         QTRY_VERIFY(w.edgePanels()->isTopBarShown());
         QTest::mouseMove(w.windowHandle(), QPoint(w.width() / 2, w.height() / 2));
         QTRY_VERIFY(!w.edgePanels()->isTopBarShown());
