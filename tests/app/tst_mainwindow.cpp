@@ -15,9 +15,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +48,21 @@ void pressCtrl(TfrmMain &w, Qt::Key key)
     QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
     QTest::keyClick(target, key, Qt::ControlModifier);
 }
+
+// The desktop's style, with a scroll bar as wide as the desktop says at the moment.
+int g_scrollBarWidth = 16;
+struct DesktopStyle : QProxyStyle
+{
+    DesktopStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {}
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        return metric == PM_ScrollBarExtent ? g_scrollBarWidth
+                                            : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -689,6 +706,43 @@ private slots:
         w.showMinimized();
         QTest::qWait(50);
         QVERIFY(w.isVisible() && w.isMinimized());
+    }
+
+    void desktopChangeLaysTheWindowOutAgain_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("a new style") << "style";
+        QTest::newRow("a new font") << "font";
+        QTest::newRow("new colours") << "palette";
+    }
+
+    void desktopChangeLaysTheWindowOutAgain()
+    {
+        QFETCH(QString, change);
+        const QFont font = QApplication::font();
+        const QPalette palette = QApplication::palette();
+        g_scrollBarWidth = 16;
+        QApplication::setStyle(new DesktopStyle);
+        MainWindowFixture f;
+        f.setGeneral("scrollbar", "0"); // the cover always stands over the scroll bar
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QWidget *cover = w.edgePanels()->scrollBarCover();
+        QCOMPARE(cover->width(), 16);
+        // A new desktop theme: the scroll bar's width changes with its style, font or colours.
+        g_scrollBarWidth = 41;
+        QPalette other = palette;
+        other.setColor(QPalette::Button, Qt::darkRed);
+        if (change == "style")
+            QApplication::setStyle(new DesktopStyle);
+        else if (change == "font")
+            QApplication::setFont(QFont(font.family(), font.pointSize() + 3));
+        else
+            QApplication::setPalette(other);
+        QTRY_COMPARE(cover->width(), 41);
+        QApplication::setFont(font);
+        QApplication::setPalette(palette);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 
     void handOverAsksBeforeDroppingChanges()

@@ -194,6 +194,18 @@ void TfrmMain::insertDateTime(bool named)
                              systemClock(), QLocale::system());
 }
 
+void TfrmMain::relayoutForDesktop()
+{
+    // A desktop change reaches every widget in turn; the layout runs once, after them all.
+    if (m_relayoutQueued)
+        return;
+    m_relayoutQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_relayoutQueued = false;
+        layoutWindow();
+    });
+}
+
 void TfrmMain::connectScreens()
 {
     // A monitor added, removed or changed re-runs the layout.
@@ -491,12 +503,23 @@ void TfrmMain::showFromTray()
 void TfrmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // A minimised editor lives on in the tray only (on the task bar without one).
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && trayAvailable())
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
-                hide();
-        });
+    switch (event->type()) {
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+        relayoutForDesktop();
+        break;
+    case QEvent::WindowStateChange:
+        // A minimised editor lives on in the tray only (on the task bar without one).
+        if (isMinimized() && trayAvailable())
+            QTimer::singleShot(0, this, [this] {
+                if (isMinimized())
+                    hide();
+            });
+        break;
+    default:
+        break;
+    }
 }
 
 void TfrmMain::requestClose()

@@ -128,6 +128,8 @@ private:
     bool trayAvailable() const;
     void showFromTray();
     void connectScreens();
+    // The desktop's style, font or colours changed (the scroll bar's width with them).
+    void relayoutForDesktop();
 
     const Services m_services;
     Settings m_settings;
@@ -157,6 +159,7 @@ private:
     // The close's own questions are open: a request to end waits for the writer's answer.
     bool m_inCloseQuery = false;
     bool m_activateOnExpose = false;
+    bool m_relayoutQueued = false;
     bool m_startHidden = false;
 };
 
