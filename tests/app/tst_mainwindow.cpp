@@ -10,6 +10,7 @@
 #include "platform/session/terminationwatcher.h"
 #include "testmain.h"
 
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <csignal>
@@ -605,26 +607,38 @@ private slots:
         QCOMPARE(title, QStringLiteral("Help"));
     }
 
-    void wheelNotchScrollsThreeLines()
+    void wheelNotchMovesTheTextThreeLines_data()
     {
+        QTest::addColumn<int>("desktopLines");
+        QTest::newRow("desktop wheel of one line") << 1;
+        QTest::newRow("desktop wheel of seven lines") << 7;
+    }
+
+    void wheelNotchMovesTheTextThreeLines()
+    {
+        QFETCH(int, desktopLines);
+        QApplication::setWheelScrollLines(desktopLines);
         MainWindowFixture f;
-        QStringList lines;
-        for (int i = 0; i < 300; ++i)
-            lines << QString("line %1").arg(i);
-        const QString a = f.writeFile("long.txt", lines.join('\n').toUtf8());
         TfrmMain &w = f.window();
-        w.FormCreate({a});
+        w.FormCreate({f.writeLines("long.txt", 300)}); // with space after each paragraph
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TextControl *text = w.textColumn();
-        const int before = text->verticalScrollPosition();
-        bool handled = false;
-        emit text->wheelTurned(QPoint(0, -120), Qt::NoModifier, &handled);
-        QVERIFY(handled);
-        const int oneNotch = text->verticalScrollPosition() - before;
-        QVERIFY(oneNotch > 0);
-        text->setVerticalScrollPosition(before);
-        text->scrollLines(3);
-        QCOMPARE(text->verticalScrollPosition() - before, oneNotch);
+        QWidget *view = text->findChild<QAbstractScrollArea *>()->viewport();
+        const int top = view->mapTo(text, QPoint(0, 0)).y();
+        const auto turn = [&](int angle) {
+            QWheelEvent wheel(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, angle), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(view, &wheel);
+            int firstShown = 0; // the first line whose top shows
+            while (text->characterPosition(firstShown * 10).y() < top)
+                ++firstShown;
+            return firstShown;
+        };
+        QCOMPARE(turn(-120), 3);
+        QCOMPARE(turn(-120), 6);
+        QCOMPARE(turn(120), 3);
+        QApplication::setWheelScrollLines(3);
     }
 
     void trayMenuReadsAsTheWriterSeesIt()

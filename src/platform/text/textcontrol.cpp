@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace calmdesk {
@@ -482,10 +483,39 @@ void TextControl::scrollLines(int lines)
     settleMarks();
     QScrollBar *bar = m_editor->verticalScrollBar();
     const QTextCursor top = m_editor->cursorForPosition(QPoint(0, 0));
-    const QTextLayout *layout = top.block().layout();
-    const QTextLine line = layout->lineForTextPosition(top.positionInBlock());
-    const int step = line.isValid() ? qRound(line.height()) : bar->singleStep();
-    bar->setValue(bar->value() + lines * step);
+    QTextBlock block = top.block();
+    const QTextLine first = block.layout()->lineForTextPosition(top.positionInBlock());
+    if (!first.isValid()) {
+        bar->setValue(bar->value() + lines * bar->singleStep());
+        return;
+    }
+    // A line reaches down to the next line's top: the space after a paragraph moves with
+    // its last line, so the text moves by whole lines as the writer counts them.
+    const auto lineTop = [](const QTextBlock &b, int index) {
+        return b.layout()->position().y() + b.layout()->lineAt(index).y();
+    };
+    int index = first.lineNumber();
+    const qreal from = lineTop(block, index);
+    for (int step = 0; step < std::abs(lines); ++step) {
+        if (lines > 0 && index + 1 < block.layout()->lineCount()) {
+            ++index;
+        } else if (lines < 0 && index > 0) {
+            --index;
+        } else {
+            const QTextBlock next = lines > 0 ? block.next() : block.previous();
+            // Asking for its place lays out a paragraph the lazy layout has not reached.
+            if (next.isValid())
+                document()->documentLayout()->blockBoundingRect(next);
+            if (!next.isValid() || next.layout()->lineCount() == 0) {
+                // Fewer lines are left than asked for: as far as the text goes.
+                bar->setValue(lines > 0 ? bar->maximum() : bar->minimum());
+                return;
+            }
+            block = next;
+            index = lines > 0 ? 0 : block.layout()->lineCount() - 1;
+        }
+    }
+    bar->setValue(bar->value() + qRound(lineTop(block, index) - from));
 }
 
 int TextControl::verticalScrollPosition() const
