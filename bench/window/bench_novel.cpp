@@ -110,7 +110,7 @@ int main(int argc, char **argv)
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
     QtMessageBoxes messages(nullptr);
-    QtFileDialogs dialogs(nullptr);
+    QtFileDialogs dialogs(nullptr, messages);
     TfrmMain window(TfrmMain::Services{store, messages, dialogs, desktopUrlOpener(),
                                        home.filePath(QStringLiteral("XDG_DATA_HOME"))});
     TextControl *text = window.textColumn();

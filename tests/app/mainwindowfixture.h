@@ -43,8 +43,11 @@ struct MainWindowFixture
     TfrmMain &window()
     {
         if (!m_window)
-            m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
-                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome()});
+            m_window = std::make_unique<TfrmMain>(
+                TfrmMain::Services{*store, messages, dialogs, opener,
+                                   IsolatedEnvironment::current()->dataHome(), [this] {
+                                       return trayAvailable;
+                                   }});
         return *m_window;
     }
 
@@ -71,6 +74,14 @@ struct MainWindowFixture
             file.write(bytes);
         return path;
     }
+    // "line 000" to "line nnn", one to a paragraph: ten characters a line with its break.
+    QString writeLines(const QString &name, int count) const
+    {
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines << QString("line %1").arg(i, 3, 10, QChar('0'));
+        return writeFile(name, lines.join('\n').toUtf8());
+    }
     static QByteArray readFile(const QString &path)
     {
         QFile file(path);
@@ -81,6 +92,8 @@ struct MainWindowFixture
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs dialogs;
     RecordingOpener opener;
+    // The desktop shows a notification area unless a test says otherwise.
+    bool trayAvailable = true;
 
 private:
     std::unique_ptr<TfrmMain> m_window;

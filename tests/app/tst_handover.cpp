@@ -119,6 +119,20 @@ private slots:
         QCOMPARE(readGeneral("lastknonw"), a);
     }
 
+    void signalDuringAStartUpBoxEndsTheEditor()
+    {
+        // The codec refuses a NUL byte: "Unable to open file" waits for a writer who is away.
+        const QString refused = writeFile("nul.txt", QByteArray("a\0b", 3));
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            startFirst({refused});
+            ::kill(pid_t(first->processId()), signal);
+            QVERIFY(first->waitForFinished(20000));
+            QCOMPARE(first->exitCode(), 0);
+            // Nothing is left holding the lock: the next start is an editor again.
+            QVERIFY(!QFileInfo::exists(socketPath()));
+        }
+    }
+
     void secondStartWithoutAnEditorRunningBecomesTheEditor()
     {
         const QString a = writeFile("notes.txt", "notes");

@@ -7,19 +7,29 @@
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
+#include "platform/session/terminationwatcher.h"
 #include "testmain.h"
 
+#include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <csignal>
+#include <functional>
 
 using namespace calmdesk;
 using calmdesk::test::MainWindowFixture;
@@ -40,6 +50,21 @@ void pressCtrl(TfrmMain &w, Qt::Key key)
     QWidget *target = w.focusWidget() ? w.focusWidget() : &w;
     QTest::keyClick(target, key, Qt::ControlModifier);
 }
+
+// The desktop's style, with a scroll bar as wide as the desktop says at the moment.
+int g_scrollBarWidth = 16;
+struct DesktopStyle : QProxyStyle
+{
+    DesktopStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {}
+    int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                    const QWidget *widget) const override
+    {
+        return metric == PM_ScrollBarExtent ? g_scrollBarWidth
+                                            : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 } // namespace
 
@@ -493,9 +518,8 @@ private slots:
         QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!w.edgePanels()->isTopBarShown());
-        // The pointer as the display reports it, over the top-right corner strip.
-        QWidget *corner = w.edgePanels()->cornerHoverStrip();
-        QTest::mouseMove(w.windowHandle(), corner->mapTo(&w, QPoint(5, 5)));
+        // The pointer as the display reports it, thrown into the screen's top-right corner.
+        QTest::mouseMove(w.windowHandle(), QPoint(w.width() - 1, 0));
         QTRY_VERIFY(w.edgePanels()->isTopBarShown());
         QTest::mouseMove(w.windowHandle(), QPoint(w.width() / 2, w.height() / 2));
         QTRY_VERIFY(!w.edgePanels()->isTopBarShown());
@@ -542,17 +566,26 @@ private slots:
         TfrmMain &w = f.window();
         QVERIFY(f.start({}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // "On top" changes on the native window in place, never hiding it: no flash.
+        QSignalSpy shownOrHidden(w.windowHandle(), &QWindow::visibleChanged);
+        const auto onTop = [&w] {
+            return w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        };
         QToolButton *lock = w.focusLock()->button();
         QVERIFY(lock->isVisible());
         QCOMPARE(lock->toolTip(), QStringLiteral("Focus is unlocked. Click here to lock it."));
         QTest::mouseClick(lock, Qt::LeftButton);
         QVERIFY(w.focusLock()->isLocked());
-        QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(onTop());
         QCOMPARE(lock->toolTip(), QStringLiteral("Focus is now locked. Click here to unlock it."));
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
+        pressCtrl(w, Qt::Key_K);
+        pressCtrl(w, Qt::Key_K);
+        QVERIFY(onTop()); // Ctrl+K twice leaves the lock's on top
         QTest::mouseClick(lock, Qt::LeftButton);
         QVERIFY(!w.focusLock()->isLocked());
-        QVERIFY(!w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!onTop());
+        QCOMPARE(shownOrHidden.size(), 0);
     }
 
     void f1ShowsTheHelpCard()
@@ -574,26 +607,38 @@ private slots:
         QCOMPARE(title, QStringLiteral("Help"));
     }
 
-    void wheelNotchScrollsThreeLines()
+    void wheelNotchMovesTheTextThreeLines_data()
     {
+        QTest::addColumn<int>("desktopLines");
+        QTest::newRow("desktop wheel of one line") << 1;
+        QTest::newRow("desktop wheel of seven lines") << 7;
+    }
+
+    void wheelNotchMovesTheTextThreeLines()
+    {
+        QFETCH(int, desktopLines);
+        QApplication::setWheelScrollLines(desktopLines);
         MainWindowFixture f;
-        QStringList lines;
-        for (int i = 0; i < 300; ++i)
-            lines << QString("line %1").arg(i);
-        const QString a = f.writeFile("long.txt", lines.join('\n').toUtf8());
         TfrmMain &w = f.window();
-        QVERIFY(f.start({a}));
+        QVERIFY(f.start({f.writeLines("long.txt", 300)})); // with space after each paragraph
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         TextControl *text = w.textColumn();
-        const int before = text->verticalScrollPosition();
-        bool handled = false;
-        emit text->wheelTurned(QPoint(0, -120), Qt::NoModifier, &handled);
-        QVERIFY(handled);
-        const int oneNotch = text->verticalScrollPosition() - before;
-        QVERIFY(oneNotch > 0);
-        text->setVerticalScrollPosition(before);
-        text->scrollLines(3);
-        QCOMPARE(text->verticalScrollPosition() - before, oneNotch);
+        QWidget *view = text->findChild<QAbstractScrollArea *>()->viewport();
+        const int top = view->mapTo(text, QPoint(0, 0)).y();
+        const auto turn = [&](int angle) {
+            QWheelEvent wheel(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, angle), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(view, &wheel);
+            int firstShown = 0; // the first line whose top shows
+            while (text->characterPosition(firstShown * 10).y() < top)
+                ++firstShown;
+            return firstShown;
+        };
+        QCOMPARE(turn(-120), 3);
+        QCOMPARE(turn(-120), 6);
+        QCOMPARE(turn(120), 3);
+        QApplication::setWheelScrollLines(3);
     }
 
     void trayMenuReadsAsTheWriterSeesIt()
@@ -630,6 +675,88 @@ private slots:
         QVERIFY(w.document()->curFile().isEmpty());
         QCOMPARE(f.readGeneral("fdf"), QString());
         QVERIFY(f.messages.shown.isEmpty());
+    }
+
+    void requestToEndDuringABoxClosesAsTheWriterWould()
+    {
+        MainWindowFixture f;
+        TerminationWatcher watcher;
+        QVERIFY(watcher.isActive());
+        TfrmMain &w = f.window();
+        connect(&watcher, &TerminationWatcher::terminationRequested, &w, &TfrmMain::requestClose);
+        QSignalSpy closed(&w, &TfrmMain::closed);
+        w.FormCreate({});
+        typeInto(w, "Precious");
+        // A request while the help card shows: the card goes, and the close asks first.
+        const auto duringHelp = [&w](const std::function<void()> &request) {
+            QTimer::singleShot(0, &w, request);
+            QTest::keyClick(w.focusWidget(), Qt::Key_F1);
+        };
+        f.messages.answers = {Answer::Cancel};
+        duringHelp([] { ::raise(SIGTERM); });
+        QTRY_COMPARE(f.messages.shown.size(), 1);
+        QTest::qWait(50);
+        QVERIFY(w.isVisible() && !w.isClosing() && closed.isEmpty());
+        // Nothing of the refused close stays behind: the tray's close asks again.
+        f.messages.answers = {Answer::No};
+        duringHelp([&w] { emit w.tray()->closeEditorRequested(); });
+        QTRY_COMPARE(closed.size(), 1);
+        QCOMPARE(f.messages.shown.size(), 2);
+        QCOMPARE(f.messages.shown.last().text, kSaveQuestion);
+    }
+
+    void withoutATrayTheWindowGoesToTheTaskBar()
+    {
+        MainWindowFixture f;
+        f.trayAvailable = false;
+        TfrmMain &w = f.window();
+        w.FormCreate({"/auto"});
+        QTest::qWait(50); // a window bound for the tray hides from the event loop
+        QVERIFY(w.isVisible() && w.isMinimized());
+        w.showNormal();
+        pressCtrl(w, Qt::Key_T);
+        QVERIFY(w.isVisible() && w.isMinimized());
+        w.showNormal();
+        w.showMinimized();
+        QTest::qWait(50);
+        QVERIFY(w.isVisible() && w.isMinimized());
+    }
+
+    void desktopChangeLaysTheWindowOutAgain_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("a new style") << "style";
+        QTest::newRow("a new font") << "font";
+        QTest::newRow("new colours") << "palette";
+    }
+
+    void desktopChangeLaysTheWindowOutAgain()
+    {
+        QFETCH(QString, change);
+        const QFont font = QApplication::font();
+        const QPalette palette = QApplication::palette();
+        g_scrollBarWidth = 16;
+        QApplication::setStyle(new DesktopStyle);
+        MainWindowFixture f;
+        f.setGeneral("scrollbar", "0"); // the cover always stands over the scroll bar
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QWidget *cover = w.edgePanels()->scrollBarCover();
+        QCOMPARE(cover->width(), 16);
+        // A new desktop theme: the scroll bar's width changes with its style, font or colours.
+        g_scrollBarWidth = 41;
+        QPalette other = palette;
+        other.setColor(QPalette::Button, Qt::darkRed);
+        if (change == "style")
+            QApplication::setStyle(new DesktopStyle);
+        else if (change == "font")
+            QApplication::setFont(QFont(font.family(), font.pointSize() + 3));
+        else
+            QApplication::setPalette(other);
+        QTRY_COMPARE(cover->width(), 41);
+        QApplication::setFont(font);
+        QApplication::setPalette(palette);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     }
 
     void handOverAsksBeforeDroppingChanges()

@@ -152,8 +152,15 @@ private slots:
         const WindowLayout layout = layoutInside(QSize(1000, 800), state);
         QCOMPARE(layout.statusLine.status, QRect(0, 776, 1000, 24));
         QCOMPARE(layout.statusLine.spellImagesLeft, 980);
-        QCOMPARE(layout.imgHover, QRect(879, 0, 121, 25));
-        QCOMPARE(layout.imgHover2, QRect(975, 120, 25, 560));
+        // The column (50 to 949, from y 1) reaches into the corner: the corner keeps its top
+        // row and what lies right of the column; the edge strip is clear of it.
+        QCOMPARE(layout.imgHover, (HoverArea{QRect(879, 0, 121, 1), QRect(950, 1, 50, 24)}));
+        QCOMPARE(layout.imgHover2, HoverArea{QRect(975, 120, 25, 560)});
+        // At width 100 the column fills the corner below its top row, and the whole edge.
+        state.widthSetting = 100;
+        const WindowLayout full = layoutInside(QSize(1000, 800), state);
+        QCOMPARE(full.imgHover, HoverArea{QRect(879, 0, 121, 1)});
+        QVERIFY(full.imgHover2.isEmpty());
         QCOMPARE(layout.pctSpan, QRect(0, 1, 1000, 24));
         QCOMPARE(layout.pctControl, QRect(877, 1, 121, 23));
         QCOMPARE(layout.reCopy, QRect(0, -1024, 1280, layout::kReCopyHeight));

@@ -69,7 +69,7 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Caught from the start: a request to end that arrives while the window is still being
-    // made waits for the event loop, and the window then closes as the writer would.
+    // made (a start-up message box open, say) is honoured as soon as that box is gone.
     auto termination = std::make_unique<TerminationWatcher>();
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
@@ -82,7 +82,7 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     }
 
     QtMessageBoxes messages(nullptr);
-    QtFileDialogs dialogs(nullptr);
+    QtFileDialogs dialogs(nullptr, messages);
     TfrmMain::Services services{
         store, messages, dialogs, desktopUrlOpener(),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
@@ -96,13 +96,16 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     QObject::connect(&window, &TfrmMain::closed, &app, &QCoreApplication::quit);
     // Ended from outside (kill, the session, Ctrl+C): close as the writer would.
     QObject::connect(termination.get(), &TerminationWatcher::terminationRequested, &window,
-                     &QWidget::close);
+                     &TfrmMain::requestClose);
 
     window.FormCreate(arguments);
+    // quit() ends only a loop that runs: a close agreed during start-up ends here.
+    if (window.isClosing())
+        return 0;
     // /auto anywhere on the command line keeps the window in the tray.
     if (commandLineAsksHidden(arguments)) {
         window.setWindowState(window.windowState() | Qt::WindowMinimized);
-        window.hide();
+        window.hideToTray();
     }
     return app.exec();
 }

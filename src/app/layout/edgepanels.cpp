@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QRegion>
 #include <QWidget>
 
 namespace calmdesk {
@@ -34,6 +35,23 @@ QWidget *hoverStrip(QWidget *parent)
     return widget;
 }
 
+// The strip notices the pointer over its parts only; elsewhere the pointer reaches what is
+// beneath.
+void placeHoverStrip(QWidget *strip, const HoverArea &parts)
+{
+    QRect bounds;
+    QRegion reach;
+    for (const QRect &part : parts) {
+        bounds |= part;
+        reach += part;
+    }
+    strip->setVisible(!bounds.isEmpty());
+    if (bounds.isEmpty())
+        return;
+    strip->setGeometry(bounds);
+    strip->setMask(reach.translated(-bounds.topLeft()));
+}
+
 } // namespace
 
 EdgePanels::EdgePanels(QWidget *window, TextControl *text, StatusPanel *status)
@@ -50,9 +68,9 @@ EdgePanels::EdgePanels(QWidget *window, TextControl *text, StatusPanel *status)
     pctSpan->hide();
     pctControl->hide();
     pctRed->setMouseTracking(true);
+    pctSpan->setMouseTracking(true);
     window->setMouseTracking(true);
-    for (QObject *watched : {static_cast<QObject *>(window), static_cast<QObject *>(imgHover),
-                             static_cast<QObject *>(imgHover2), static_cast<QObject *>(pctRed)})
+    for (QWidget *watched : {window, imgHover, imgHover2, pctRed, pctSpan})
         watched->installEventFilter(this);
     connect(txtMain, &TextControl::mouseMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, const QPoint &position) {
@@ -89,10 +107,13 @@ void EdgePanels::place(const WindowLayout &layout)
 {
     pctSpan->setGeometry(layout.pctSpan);
     pctControl->setGeometry(layout.pctControl);
-    imgHover->setGeometry(layout.imgHover);
-    imgHover2->setGeometry(layout.imgHover2);
+    placeHoverStrip(imgHover, layout.imgHover);
+    placeHoverStrip(imgHover2, layout.imgHover2);
     pctRed->setGeometry(layout.pctRed);
-    // Stacking: the cover over the text, the bar and the strips over everything.
+    m_topBarCorner = layout.topBarCorner;
+    // Stacking: the cover over the text; the strips over the cover, whose top row they
+    // share at the corner (nowhere else do they meet the text or the cover); the bar
+    // over them all.
     pctRed->raise();
     imgHover->raise();
     imgHover2->raise();
@@ -124,6 +145,18 @@ void EdgePanels::pointerOverText(const QPoint &position)
         pctRed->show();
 }
 
+void EdgePanels::pointerUnderTopBar(const QPoint &at)
+{
+    // The dark strip only backs the buttons: in the corner it keeps the bar up, beyond it
+    // the pointer is over the text (or the background) it covers, and the bar goes.
+    if (m_topBarCorner.contains(at))
+        return;
+    if (txtMain->geometry().contains(at))
+        pointerOverText(txtMain->mapFrom(m_window, at));
+    else
+        pointerOverBackground(at.y(), m_window->height());
+}
+
 bool EdgePanels::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::MouseMove)
@@ -133,6 +166,10 @@ bool EdgePanels::eventFilter(QObject *watched, QEvent *event)
     // window and count as the pointer over the background.
     if (watched == imgHover || watched == imgHover2) {
         showTopBar(true);
+        return true;
+    }
+    if (watched == pctSpan) {
+        pointerUnderTopBar(pctSpan->mapTo(m_window, position));
         return true;
     }
     if (watched == pctRed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 class QWidget;
 
@@ -41,6 +42,8 @@ protected:
 private:
     void pointerOverBackground(int y, int height);
     void pointerOverText(const QPoint &position);
+    // The pointer at a point of the window, over whatever the top bar's strip covers there.
+    void pointerUnderTopBar(const QPoint &at);
     void showTopBar(bool shown);
 
     QWidget *m_window;
@@ -51,6 +54,7 @@ private:
     QWidget *imgHover;
     QWidget *imgHover2;
     QWidget *pctRed;
+    QRect m_topBarCorner;
     int m_showStatus = 0;
     int m_scrollbar = 0;
 };

@@ -1,5 +1,7 @@
 #include "app/layout/focuslock.h"
 
+#include "app/layout/staysontop.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QTimer>
@@ -63,19 +65,12 @@ void FocusLock::toggle()
 {
     if (tmrWatch->isActive()) {
         tmrWatch->stop();
-        if (!m_keepOnTop()) {
-            const QRect place = m_window->geometry();
-            m_window->setWindowFlag(Qt::WindowStaysOnTopHint, false);
-            m_window->setGeometry(place);
-            m_window->show();
-        }
+        if (!m_keepOnTop())
+            setStaysOnTop(m_window, false);
         m_window->raise();
         m_window->activateWindow();
     } else {
-        const QRect place = m_window->geometry();
-        m_window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        m_window->setGeometry(place);
-        m_window->show();
+        setStaysOnTop(m_window, true);
         tmrWatch->start();
     }
     showState();
@@ -84,10 +79,11 @@ void FocusLock::toggle()
 void FocusLock::watch()
 {
     // Keep the editor in front with the keyboard; another program's window is left alone.
+    // The editor's own windows (the detached writing tools, a box) keep the keyboard.
     if (!m_window->isVisible() || QApplication::activeModalWidget() ||
         QApplication::activePopupWidget())
         return;
-    if (!m_window->isActiveWindow()) {
+    if (!QApplication::activeWindow()) {
         m_window->raise();
         m_window->activateWindow();
     }

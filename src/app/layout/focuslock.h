@@ -11,7 +11,8 @@ class QWidget;
 namespace calmdesk {
 
 // The focus lock at the status line's left end: while it is on, the editor stays on top
-// of other windows and keeps the keyboard; it never touches other programs' windows.
+// of other windows and takes the keyboard back from other programs; it never touches
+// their windows, and leaves the keyboard where it is among the editor's own windows.
 class FocusLock : public QObject
 {
     Q_OBJECT

@@ -115,10 +115,6 @@ WindowLayout layoutInside(QSize window, const LayoutState &state)
 
     result.statusLine = layoutStatusLine(window, state);
 
-    result.imgHover = QRect(w - kHoverCornerWidth, 0, kHoverCornerWidth, kHoverCornerHeight);
-    result.imgHover2 =
-        QRect(w - kHoverEdgeWidth, kHoverEdgeTop, kHoverEdgeWidth, h - kHoverEdgeMargins);
-
     result.pctSpan = QRect(state.spanLeft, kTopBarTop, w - state.spanLeft, kTopBarHeight);
     result.pctControl =
         QRect(w - kControlWidth - kControlRightGap, kTopBarTop, kControlWidth, kControlHeight);
@@ -129,7 +125,33 @@ WindowLayout layoutInside(QSize window, const LayoutState &state)
     const int pinnedWidth = state.panelPinned ? state.panelWidth : 0;
     result.txtMain = textColumnRect(window, state.widthSetting, pinnedWidth, textHeight);
     result.pctRed = scrollCoverRect(result.txtMain, state.scrollBarWidth, h);
+
+    result.topBarCorner = QRect(w - kHoverCornerWidth, 0, kHoverCornerWidth, kHoverCornerHeight);
+    const QRect edge(w - kHoverEdgeWidth, kHoverEdgeTop, kHoverEdgeWidth, h - kHoverEdgeMargins);
+    result.imgHover = rectMinus(result.topBarCorner, result.txtMain);
+    result.imgHover2 = rectMinus(edge, result.txtMain);
     return result;
+}
+
+QList<QRect> rectMinus(const QRect &area, const QRect &hole)
+{
+    if (area.isEmpty())
+        return {};
+    const QRect cut = area & hole;
+    if (cut.isEmpty())
+        return {area};
+    QList<QRect> parts;
+    const QRect bands[] = {
+        QRect(QPoint(area.left(), area.top()), QPoint(area.right(), cut.top() - 1)),
+        QRect(QPoint(area.left(), cut.bottom() + 1), QPoint(area.right(), area.bottom())),
+        QRect(QPoint(area.left(), cut.top()), QPoint(cut.left() - 1, cut.bottom())),
+        QRect(QPoint(cut.right() + 1, cut.top()), QPoint(area.right(), cut.bottom())),
+    };
+    for (const QRect &band : bands) {
+        if (!band.isEmpty())
+            parts.append(band);
+    }
+    return parts;
 }
 
 WindowLayout computeWindowLayout(const QList<QRect> &screens, int monitorIndex, ScreenHalf half,

@@ -108,6 +108,15 @@ struct StatusLineLayout
     int fileLeft = 0;
 };
 
+// Where a hover strip notices the pointer: its place less the text column, so a strip never
+// takes the pointer or a click from the text or its scroll bar. Empty when the text covers
+// the whole place.
+using HoverArea = QList<QRect>;
+
+// `area` less `hole`, as up to four rectangles (the bands above, below, left and right of
+// the hole).
+QList<QRect> rectMinus(const QRect &area, const QRect &hole);
+
 struct WindowLayout
 {
     // Where the window goes, and the monitor it stands on after a fallback.
@@ -120,8 +129,12 @@ struct WindowLayout
     // Empty while the panel is floating in a window of its own.
     QRect pctDict;
     StatusLineLayout statusLine;
-    QRect imgHover;
-    QRect imgHover2;
+    // The top-right corner and the right edge, each less the text column: along the top
+    // the corner keeps its first row, which the column (one pixel down) never covers.
+    HoverArea imgHover;
+    HoverArea imgHover2;
+    // The whole corner: while the top bar shows, the pointer anywhere in it keeps the bar.
+    QRect topBarCorner;
     QRect pctSpan;
     QRect pctControl;
 };

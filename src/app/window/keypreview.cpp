@@ -13,18 +13,35 @@ KeyPreview::KeyPreview(QWidget *window)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
+void KeyPreview::watchDetachable(QWidget *part)
+{
+    m_detachable.append(part);
+}
+
+bool KeyPreview::isOwnWindow(const QWidget *window) const
+{
+    if (window == m_window)
+        return true;
+    for (const QPointer<QWidget> &part : m_detachable) {
+        if (part == window)
+            return true;
+    }
+    return false;
+}
+
 bool KeyPreview::isFirstDelivery(QObject *watched) const
 {
     if (!watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
-    if (widget->window() != m_window)
+    QWidget *window = widget->window();
+    if (!isOwnWindow(window))
         return false;
     // A key event reaches the focused widget and, unhandled, its parents: act on the first
     // delivery only.
     QWidget *first = QWidget::keyboardGrabber();
     if (!first)
-        first = m_window->focusWidget() ? m_window->focusWidget() : m_window;
+        first = window->focusWidget() ? window->focusWidget() : window;
     return widget == first;
 }
 

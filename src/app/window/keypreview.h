@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
@@ -19,6 +21,10 @@ class KeyPreview : public QObject
 public:
     explicit KeyPreview(QWidget *window);
 
+    // Keys in `part` count as the window's too while it stands in a window of its own
+    // (the detached writing tools).
+    void watchDetachable(QWidget *part);
+
 signals:
     void keyReleased(int key, Qt::KeyboardModifiers modifiers);
 
@@ -27,8 +33,10 @@ protected:
 
 private:
     bool isFirstDelivery(QObject *watched) const;
+    bool isOwnWindow(const QWidget *window) const;
 
     QWidget *m_window;
+    QList<QPointer<QWidget>> m_detachable;
     QHash<int, Qt::KeyboardModifiers> m_pressedWith;
 };
 

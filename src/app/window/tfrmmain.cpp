@@ -11,11 +11,13 @@
 #include "app/layout/edgepanels.h"
 #include "app/layout/focuslock.h"
 #include "app/layout/screens.h"
+#include "app/layout/staysontop.h"
 #include "app/layout/toolspanel.h"
 #include "app/layout/toolspaneldock.h"
 #include "app/layout/topbar.h"
 #include "app/layout/windowlayout.h"
 #include "app/window/keypreview.h"
+#include "app/window/openboxes.h"
 #include "app/window/trayicon.h"
 #include "core/asciitext.h"
 #include "document/documentfiles.h"
@@ -38,6 +40,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
 #include <QWindow>
@@ -96,9 +99,10 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectGoals();
     connectEdges();
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
+    m_keyPreview->watchDetachable(pctDict);
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
-    connect(m_tray, &TrayIcon::closeEditorRequested, this, &QWidget::close);
+    connect(m_tray, &TrayIcon::closeEditorRequested, this, &TfrmMain::requestClose);
     connectScreens();
 }
 
@@ -164,11 +168,8 @@ void TfrmMain::setScreenHalf(int half)
 void TfrmMain::toggleKeepOnTop()
 {
     m_keepOnTop = !m_keepOnTop;
-    // Changing the flag re-creates the native window: keep it where it is.
-    const QRect place = geometry();
-    setWindowFlag(Qt::WindowStaysOnTopHint, m_keepOnTop);
-    setGeometry(place);
-    show();
+    // The focus lock keeps the window on top while it is on, whatever Ctrl+K says.
+    setStaysOnTop(this, m_keepOnTop || m_focusLock->isLocked());
     raise();
     activateWindow();
 }
@@ -192,6 +193,18 @@ void TfrmMain::insertDateTime(bool named)
 {
     calmdesk::insertDateTime(*txtMain, named ? DateForm::Named : DateForm::Numeric, *m_timeFormats,
                              systemClock(), QLocale::system());
+}
+
+void TfrmMain::relayoutForDesktop()
+{
+    // A desktop change reaches every widget in turn; the layout runs once, after them all.
+    if (m_relayoutQueued)
+        return;
+    m_relayoutQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_relayoutQueued = false;
+        layoutWindow();
+    });
 }
 
 void TfrmMain::connectScreens()
@@ -247,14 +260,14 @@ void TfrmMain::FormCreate(const QStringList &arguments)
         activateWhenExposed();
         txtMain->setFocus();
     } else {
-        hide();
+        hideToTray();
     }
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
 
     if (isMinimized())
-        hide();
+        hideToTray();
 
     whenOnScreen(
         [this, recovered, path = fromCommandLine.path] { openStartDocument(recovered, path); });
@@ -491,9 +504,18 @@ void TfrmMain::onOpenRequest()
         m_document->openDocument(path);
 }
 
+bool TfrmMain::trayAvailable() const
+{
+    return m_services.trayAvailable ? m_services.trayAvailable()
+                                    : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void TfrmMain::hideToTray()
 {
-    hide();
+    if (trayAvailable())
+        hide();
+    else
+        showMinimized();
 }
 
 void TfrmMain::showFromTray()
@@ -506,12 +528,35 @@ void TfrmMain::showFromTray()
 void TfrmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // A minimised editor lives on in the tray only.
-    if (event->type() == QEvent::WindowStateChange && isMinimized())
-        QTimer::singleShot(0, this, [this] {
-            if (isMinimized())
-                hide();
-        });
+    switch (event->type()) {
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+        relayoutForDesktop();
+        break;
+    case QEvent::WindowStateChange:
+        // A minimised editor lives on in the tray only (on the task bar without one).
+        if (isMinimized() && trayAvailable())
+            QTimer::singleShot(0, this, [this] {
+                if (isMinimized())
+                    hide();
+            });
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmMain::requestClose()
+{
+    if (m_appClosing || m_inCloseQuery)
+        return;
+    if (dismissOpenBoxes()) {
+        // Whatever opened a box finishes first; the close runs from the loop it returns to.
+        QTimer::singleShot(0, this, &TfrmMain::requestClose);
+        return;
+    }
+    close();
 }
 
 bool TfrmMain::FormCloseQuery()
@@ -550,7 +595,10 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery()) {
+    m_inCloseQuery = true;
+    const bool agreed = FormCloseQuery();
+    m_inCloseQuery = false;
+    if (agreed) {
         event->accept();
         emit closed();
     } else

@@ -51,6 +51,9 @@ public:
         UrlOpener &opener;
         // The folder under which the default diary folder is made ($XDG_DATA_HOME).
         QString dataHome;
+        // Whether the desktop shows a notification area; asked each time the window
+        // leaves the screen. Empty: ask the desktop.
+        std::function<bool()> trayAvailable = {};
     };
 
     explicit TfrmMain(const Services &services, QWidget *parent = nullptr);
@@ -70,6 +73,14 @@ public:
     // A second start asked to come to the front, or to open the handed-over file.
     void bringToFront();
     void onOpenRequest();
+
+    // A request to end that can come at any moment (a signal from the session, the
+    // tray's "&Close Editor"): open menus and boxes are dismissed first, then the window
+    // closes as the writer would, save question included.
+    void requestClose();
+    // Minimise, Ctrl+T and /auto: into the tray, or onto the task bar of a desktop that
+    // has no notification area, so the writer can always get back.
+    void hideToTray();
 
     // The window-wide commands, as the released keys ask for them.
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
@@ -124,9 +135,11 @@ private:
     // or when it stays hidden).
     void whenOnScreen(std::function<void()> action);
     void activateWhenExposed();
-    void hideToTray();
+    bool trayAvailable() const;
     void showFromTray();
     void connectScreens();
+    // The desktop's style, font or colours changed (the scroll bar's width with them).
+    void relayoutForDesktop();
 
     const Services m_services;
     Settings m_settings;
@@ -153,7 +166,10 @@ private:
     bool m_keepOnTop = false;
 
     bool m_appClosing = false;
+    // The close's own questions are open: a request to end waits for the writer's answer.
+    bool m_inCloseQuery = false;
     bool m_activateOnExpose = false;
+    bool m_relayoutQueued = false;
     bool m_startHidden = false;
     bool m_startupFinished = false;
     std::vector<std::function<void()>> m_onExposed;

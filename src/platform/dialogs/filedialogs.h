@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/dialogs/messageboxes.h"
+
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -16,12 +20,24 @@ public:
     virtual QString savePath(const QString &currentPath) = 0;
 };
 
-// Qt's dialogs, parented to the editor so they open on its screen.
+// The question before a save replaces a file that is already there (Yes/No/Cancel).
+Message replaceQuestion(const QString &path);
+
+// The name a save goes to: `askName` shows the save dialog with a name filled in and gives
+// back the chosen path, the default suffix added (empty: cancelled). An existing file is
+// replaced only when the writer says Yes; No shows the dialog again, Cancel gives up.
+// The question is asked here, after the suffix is added, whatever the dialog checked.
+QString askSavePath(const std::function<QString(const QString &)> &askName, MessageBoxes &messages,
+                    const QString &currentPath);
+
+// Qt's dialogs (or the desktop's, through Qt), parented to the editor so they open on
+// its screen.
 class QtFileDialogs : public FileDialogs
 {
 public:
-    explicit QtFileDialogs(QWidget *parent)
+    QtFileDialogs(QWidget *parent, MessageBoxes &messages)
         : m_parent(parent)
+        , m_messages(messages)
     {}
     // Dialogs open over this window, on its screen.
     void setParentWidget(QWidget *parent) { m_parent = parent; }
@@ -33,7 +49,10 @@ public:
     static QString saveTitle();
 
 private:
+    QString showSaveDialog(const QString &name);
+
     QWidget *m_parent;
+    MessageBoxes &m_messages;
 };
 
 } // namespace calmdesk

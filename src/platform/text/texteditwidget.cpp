@@ -5,6 +5,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <cstdlib>
+
 namespace calmdesk {
 
 TextEditWidget::TextEditWidget(QWidget *parent)
@@ -33,12 +35,42 @@ QRectF TextEditWidget::blockRect(const QTextBlock &block) const
 
 void TextEditWidget::scrollByLines(int lines)
 {
-    // The scroll bar counts pixels: a step is the height of the line at the top.
+    // The scroll bar counts pixels. A line reaches down to the next line's top: the space
+    // after a paragraph moves with its last line, so the text moves by whole lines as the
+    // writer counts them.
     QScrollBar *bar = verticalScrollBar();
     const QTextCursor top = cursorForPosition(QPoint(0, 0));
-    const QTextLine line = top.block().layout()->lineForTextPosition(top.positionInBlock());
-    const int step = line.isValid() ? qRound(line.height()) : bar->singleStep();
-    bar->setValue(bar->value() + lines * step);
+    QTextBlock block = top.block();
+    const QTextLine first = block.layout()->lineForTextPosition(top.positionInBlock());
+    if (!first.isValid()) {
+        bar->setValue(bar->value() + lines * bar->singleStep());
+        return;
+    }
+    const auto lineTop = [](const QTextBlock &b, int index) {
+        return b.layout()->position().y() + b.layout()->lineAt(index).y();
+    };
+    int index = first.lineNumber();
+    const qreal from = lineTop(block, index);
+    for (int step = 0; step < std::abs(lines); ++step) {
+        if (lines > 0 && index + 1 < block.layout()->lineCount()) {
+            ++index;
+        } else if (lines < 0 && index > 0) {
+            --index;
+        } else {
+            const QTextBlock next = lines > 0 ? block.next() : block.previous();
+            // Asking for its place lays out a paragraph the lazy layout has not reached.
+            if (next.isValid())
+                document()->documentLayout()->blockBoundingRect(next);
+            if (!next.isValid() || next.layout()->lineCount() == 0) {
+                // Fewer lines are left than asked for: as far as the text goes.
+                bar->setValue(lines > 0 ? bar->maximum() : bar->minimum());
+                return;
+            }
+            block = next;
+            index = lines > 0 ? 0 : block.layout()->lineCount() - 1;
+        }
+    }
+    bar->setValue(bar->value() + qRound(lineTop(block, index) - from));
 }
 
 void TextEditWidget::repaintContents(const QRectF &contentsRect)
