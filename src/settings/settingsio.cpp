@@ -1,6 +1,7 @@
 #include "settings/settingsio.h"
 
 #include "core/asciitext.h"
+#include "core/folders.h"
 #include "platform/store/settingsstore.h"
 #include "settings/settingstable.h"
 
@@ -126,11 +127,10 @@ QString defaultDiaryFolder(const QString &dataHome)
     QString d = dataHome;
     if (!d.endsWith(kSeparator))
         d += kSeparator;
-    d += QStringLiteral("Calmdesk");
-    QDir().mkdir(d);
-    d += QStringLiteral("/Diary");
-    QDir().mkdir(d);
-    // Failures to create are ignored: later file operations there report their own.
+    d += QStringLiteral("Calmdesk/Diary");
+    // A fresh user may not have the data folder itself yet. Failures to create are
+    // ignored: later file operations there report their own.
+    makeFolderPath(d);
     return d;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/entry/storenotices.h"
 #include "app/window/tfrmmain.h"
 #include "app/window/trayicon.h"
 #include "document/documenthandler.h"
@@ -36,6 +37,13 @@ struct MainWindowFixture
     MainWindowFixture()
     {
         IsolatedEnvironment::current()->reset();
+        reopenStore();
+    }
+
+    // Opens the user's store again, as a new start finds it (the window is not made yet).
+    void reopenStore()
+    {
+        store.reset();
         store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
     }
 
@@ -43,7 +51,8 @@ struct MainWindowFixture
     {
         if (!m_window)
             m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
-                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome()});
+                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome(),
+                storeNotices(*store)});
         return *m_window;
     }
 

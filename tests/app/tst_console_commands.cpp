@@ -1,6 +1,8 @@
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -36,6 +38,24 @@ Run runCalmdesk(const QStringList &arguments)
 }
 
 const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
+
+QString settingsFile()
+{
+    return IsolatedEnvironment::current()->configHome() + QStringLiteral("/calmdesk/settings.db");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -115,6 +135,53 @@ private slots:
         const Run query = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("query"), kGeneral,
                                        QStringLiteral("txtfont")});
         QCOMPARE(query.out.trimmed(), QStringLiteral("Liberation \"Mono\""));
+    }
+
+    // Told once, on standard error: the next run finds a sound store and says nothing.
+    void damagedStoreIsSetAsideAndSaidOnce()
+    {
+        const QString db = settingsFile();
+        QVERIFY(QDir().mkpath(QFileInfo(db).absolutePath()));
+        writeFile(db, QByteArray("not a database").repeated(100));
+        const Run first = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
+                                       QStringLiteral("width"), QStringLiteral("75")});
+        QCOMPARE(first.exitCode, 0);
+        const QStringList aside =
+            QDir(QFileInfo(db).absolutePath())
+                .entryList({QStringLiteral("settings.db.corrupt-*")}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(first.err.contains(QStringLiteral("calmdesk: ")) &&
+                     first.err.contains(aside.constFirst()),
+                 qPrintable(first.err));
+
+        const Run second = runCalmdesk(
+            {QStringLiteral("--reg"), QStringLiteral("query"), kGeneral, QStringLiteral("width")});
+        QCOMPARE(second.out.trimmed(), QStringLiteral("75"));
+        QVERIFY2(second.err.isEmpty(), qPrintable(second.err));
+    }
+
+    // A command on a store that lives in memory would report a success that is none.
+    void unusableStoreRefusesTheCommand()
+    {
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        writeFile(folder, QByteArray("in the way"));
+        const Run add = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
+                                     QStringLiteral("width"), QStringLiteral("75")});
+        QCOMPARE(add.exitCode, 1);
+        QVERIFY2(add.err.contains(QStringLiteral("calmdesk: ")) && add.err.contains(settingsFile()),
+                 qPrintable(add.err));
+        QCOMPARE(readFile(folder), QByteArray("in the way"));
+    }
+
+    void freshHomeGetsTheStoresFolders()
+    {
+        IsolatedEnvironment::current()->pointAtMissingFolders();
+        QVERIFY(!QFileInfo::exists(IsolatedEnvironment::current()->configHome()));
+        const Run add = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
+                                     QStringLiteral("width"), QStringLiteral("75")});
+        QCOMPARE(add.exitCode, 0);
+        QVERIFY(add.err.isEmpty());
+        QVERIFY(QFileInfo(settingsFile()).isFile());
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <QClipboard>
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +24,7 @@
 #include <QToolButton>
 
 using namespace calmdesk;
+using calmdesk::test::IsolatedEnvironment;
 using calmdesk::test::MainWindowFixture;
 
 namespace {
@@ -71,6 +74,42 @@ private slots:
         QCOMPARE(w.textColumn()->width(), expectedWidth);
         QCOMPARE(w.textColumn()->x(), (w.width() - expectedWidth) / 2);
         QVERIFY(!f.store->keyExists(f.general())); // nothing written by merely starting
+    }
+
+    // A user with no configuration or data folder at all.
+    void freshHomeGetsItsFolders()
+    {
+        MainWindowFixture f;
+        IsolatedEnvironment::current()->pointAtMissingFolders();
+        f.reopenStore();
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(f.messages.shown.isEmpty());
+        QVERIFY(QFileInfo(SqliteSettingsStore::defaultPath()).isFile());
+        QCOMPARE(w.settings().diaryDir,
+                 IsolatedEnvironment::current()->dataHome() + QStringLiteral("/Calmdesk/Diary"));
+        QVERIFY(QFileInfo(w.settings().diaryDir).isDir());
+    }
+
+    void damagedSettingsAreToldOnceAtStartUp()
+    {
+        MainWindowFixture f;
+        f.store.reset();
+        QFile file(SqliteSettingsStore::defaultPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("not a database").repeated(100));
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+        f.reopenStore();
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QCOMPARE(f.messages.shown.size(), 1);
+        const Message &notice = f.messages.shown.constFirst();
+        QCOMPARE(notice.icon, Message::Icon::Information);
+        QVERIFY(notice.text.contains(f.store->setAsidePath()));
+        QVERIFY(QFileInfo(f.store->setAsidePath()).isFile());
+        // The window runs on the new, empty store.
+        QCOMPARE(w.settings().txtfont, QStringLiteral("Courier New"));
     }
 
     void storedLookIsApplied()

@@ -5,6 +5,7 @@
 #include "testmain.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 #include <memory>
@@ -144,6 +145,22 @@ private slots:
         QCOMPARE(load().txtfont, QStringLiteral("Courier New"));
         put(kGeneral, QStringLiteral("txtfont"), QStringLiteral("Liberation Serif"));
         QCOMPARE(load().txtfont, QStringLiteral("Liberation Serif"));
+    }
+
+    // A fresh user may have no data folder at all yet.
+    void defaultDiaryFolderIsMadeWithItsParents()
+    {
+        const QString fresh = IsolatedEnvironment::current()->root() + QStringLiteral("/fresh");
+        const QString missingHome = fresh + QStringLiteral("/.local/share");
+        const Settings s = loadSettings(*store, kRoot, missingHome);
+        QCOMPARE(s.diaryDir, missingHome + QStringLiteral("/Calmdesk/Diary"));
+        QVERIFY(QFileInfo(s.diaryDir).isDir());
+        // The folders made are the user's alone.
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                QFileDevice::WriteOther | QFileDevice::ExeOther;
+        for (const QString &made : {fresh, missingHome, s.diaryDir})
+            QCOMPARE(QFileInfo(made).permissions() & others, QFileDevice::Permissions());
     }
 
     void diaryFolder_data()

@@ -250,6 +250,9 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     } else {
         hide();
     }
+    // Once, at start-up: a settings file set aside, or one whose changes will not be kept.
+    for (const Message &notice : m_services.storeNotices)
+        m_services.messages.show(notice);
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);

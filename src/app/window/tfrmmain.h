@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialogs/messageboxes.h"
 #include "settings/settings.h"
 
 #include <QWidget>
@@ -25,7 +26,6 @@ struct WindowLayout;
 class GoalsController;
 class StatusPanel;
 class KeyPreview;
-class MessageBoxes;
 class SettingsStore;
 class TextControl;
 class TrayIcon;
@@ -49,6 +49,8 @@ public:
         UrlOpener &opener;
         // The folder under which the default diary folder is made ($XDG_DATA_HOME).
         QString dataHome;
+        // What the writer is told at start-up about the settings file (storeNotices).
+        QList<Message> storeNotices;
     };
 
     explicit TfrmMain(const Services &services, QWidget *parent = nullptr);
