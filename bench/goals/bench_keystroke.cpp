@@ -114,10 +114,10 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
         handlerNs.push_back(handlerClock.nsecsElapsed());
     });
     Settings settings;
-    settings.show_status = 1;
-    settings.show_word = settings.show_char = settings.show_para = settings.show_page = 1;
-    settings.cron_use = 1;
-    settings.deadlines = 1;
+    settings.show_status = BarMode::Always;
+    settings.show_word = settings.show_char = settings.show_para = settings.show_page = true;
+    settings.cron_use = true;
+    settings.deadlines = true;
     goals.applySettings(settings);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -63,7 +63,7 @@ void GoalsController::applySettings(const Settings &s)
     m_cronPause = s.cron_pause;
     m_txtcore = s.txtcore;
     updateStatus();
-    switchWritingTimer(s.cron_use != 0);
+    switchWritingTimer(s.cron_use);
     setAlarm(s.alarmhh, s.alarmmm);
     m_pctStatus->applySettings(s);
 }
@@ -109,7 +109,7 @@ void GoalsController::txtMainChange()
         return;
     emit textEdited();
     m_pctStatus->lblHelp->setCaption(tr("Press F1 for Help."));
-    if (m_txtcore != 0)
+    if (m_txtcore)
         emit autoCorrectRequested();
     updateStatus();
     emit spellTimerRestartRequested();

@@ -88,8 +88,8 @@ private slots:
         clock = FakeGoalsClock();
         curFile.clear();
         settings = Settings();
-        settings.show_status = 1;
-        settings.show_word = settings.show_char = settings.show_para = settings.show_page = 1;
+        settings.show_status = BarMode::Always;
+        settings.show_word = settings.show_char = settings.show_para = settings.show_page = true;
 
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
@@ -131,7 +131,7 @@ private slots:
 
     void changeHandlerRunsItsStepsInOrder()
     {
-        settings.txtcore = 1;
+        settings.txtcore = true;
         goals->applySettings(settings);
         QStringList steps;
         connect(goals, &GoalsController::spellTimerStopRequested, this,
@@ -188,7 +188,7 @@ private slots:
 
     void autoCorrectReplacementIsCountedAndSeen()
     {
-        settings.txtcore = 1;
+        settings.txtcore = true;
         goals->applySettings(settings);
         int corrections = 0;
         connect(goals, &GoalsController::autoCorrectRequested, this, [&] {
@@ -258,7 +258,7 @@ private slots:
 
     void deadlineCountsDownAcrossMidnight()
     {
-        settings.deadlines = 1;
+        settings.deadlines = true;
         goals->applySettings(settings);
         DocumentLimits limits;
         limits.deadlineDay = 2;
@@ -297,7 +297,7 @@ private slots:
 
     void writingTimerRunsPausesAndResumes()
     {
-        settings.cron_use = 1;
+        settings.cron_use = true;
         settings.cron_pause = 20;
         goals->applySettings(settings);
         QLabel *lblCron = pctStatus->lblCron;
@@ -326,7 +326,7 @@ private slots:
         tickCron(kSecond);
         QCOMPARE(lblCron->text(), QString("00:00:01"));
 
-        settings.cron_use = 0;
+        settings.cron_use = false;
         goals->applySettings(settings);
         QVERIFY(!lblCron->isVisible());
         QVERIFY(!goals->cronTimer()->isActive());

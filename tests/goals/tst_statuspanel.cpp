@@ -210,29 +210,31 @@ private slots:
     void visibilityFromSettings_data()
     {
         QTest::addColumn<int>("showStatus");
-        QTest::addColumn<int>("deadlines");
+        QTest::addColumn<bool>("deadlines");
         QTest::addColumn<bool>("panelVisible");
         QTest::addColumn<bool>("fixedLabelsVisible");
         QTest::addColumn<bool>("deadlineVisible");
-        QTest::newRow("never") << 0 << 1 << false << false << false;
-        QTest::newRow("always") << 1 << 1 << true << true << true;
-        QTest::newRow("always, no deadline") << 1 << 0 << true << true << false;
-        QTest::newRow("auto-hide starts hidden") << 2 << 1 << false << true << true;
+        QTest::newRow("never") << 0 << true << false << false << false;
+        QTest::newRow("always") << 1 << true << true << true << true;
+        QTest::newRow("always, no deadline") << 1 << false << true << true << false;
+        QTest::newRow("auto-hide starts hidden") << 2 << true << false << true << true;
+        QTest::newRow("a stored mode out of range: labels on a panel never shown")
+            << 7 << true << false << true << true;
     }
     void visibilityFromSettings()
     {
         QFETCH(int, showStatus);
-        QFETCH(int, deadlines);
+        QFETCH(bool, deadlines);
         QFETCH(bool, panelVisible);
         QFETCH(bool, fixedLabelsVisible);
         QFETCH(bool, deadlineVisible);
         Settings s;
-        s.show_status = showStatus;
+        s.show_status = BarMode(showStatus);
         s.deadlines = deadlines;
-        s.show_word = 1;
-        s.show_char = 0;
-        s.show_para = 1;
-        s.show_page = 0;
+        s.show_word = true;
+        s.show_char = false;
+        s.show_para = true;
+        s.show_page = false;
         panel->applySettings(s);
         QCOMPARE(panel->isVisible(), panelVisible);
         for (const QLabel *label : {panel->lblHelp, panel->lblFile, panel->lblTime})

@@ -22,11 +22,11 @@ private slots:
         o.txtcore = true;
         o.showmru = true;
         const Settings s = settingsFromOptions(o, Settings());
-        QCOMPARE(s.restpar, 1);
-        QCOMPARE(s.txtcore, 1);
-        QCOMPARE(s.showmru, 1);
-        QCOMPARE(s.restore, 0);
-        QCOMPARE(s.txtpara, 0);
+        QVERIFY(s.restpar);
+        QVERIFY(s.txtcore);
+        QVERIFY(s.showmru);
+        QVERIFY(!s.restore);
+        QVERIFY(!s.txtpara);
     }
 
     void pause_data()
@@ -46,6 +46,15 @@ private slots:
         OptionsValues o;
         o.pausePosition = position;
         QCOMPARE(settingsFromOptions(o, Settings()).cron_pause, expected);
+    }
+
+    // The dialog opens on the corrected pause: a stored 0 shows "20" selected.
+    void pauseListShowsTheCorrectedPause()
+    {
+        QCOMPARE(cronPauseDialogPosition(0), 19);
+        QCOMPARE(cronPauseDialogPosition(1), 0);
+        QCOMPARE(cronPauseDialogPosition(59), 58);
+        QCOMPARE(cronPauseDialogPosition(60), 19);
     }
 
     void width_data()
@@ -70,6 +79,44 @@ private slots:
         Settings previous;
         previous.width = 60;
         QCOMPARE(settingsFromOptions(o, previous).width, expected);
+    }
+
+    void linesPerPage_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("30 is kept") << "30" << 30;
+        QTest::newRow("1 is kept: only a load makes it 24") << "1" << 1;
+        QTest::newRow("a dotted number keeps the previous lines") << "2.5" << 40;
+    }
+
+    void linesPerPage()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, expected);
+        OptionsValues o;
+        o.linesPerPageField = field;
+        Settings previous;
+        previous.perpage = 40;
+        QCOMPARE(settingsFromOptions(o, previous).perpage, expected);
+    }
+
+    void listPositionsAndColours()
+    {
+        OptionsValues o;
+        o.scrollbarPosition = 2;
+        o.statusPosition = 1;
+        o.formatsPosition = 1;
+        o.openlstPosition = 3;
+        o.foreground = QColor(10, 20, 30);
+        o.background = QColor(200, 210, 220);
+        const Settings s = settingsFromOptions(o, Settings());
+        QCOMPARE(s.scrollbar, BarMode::AutoHide);
+        QCOMPARE(s.show_status, BarMode::Always);
+        QCOMPARE(s.formats, MarkupStyle::Html);
+        QCOMPARE(s.openlst, StartupDocument::LastDiaryPage);
+        QCOMPARE(s.txtfore, QColor(10, 20, 30));
+        QCOMPARE(s.txtback, QColor(200, 210, 220));
     }
 
     void diaryFolderIsTrimmed()

@@ -47,11 +47,6 @@ namespace {
 
 const QColor kCreationTextColour(244, 130, 6);
 
-QColor colorFromValue(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(const Services &services, QWidget *parent)
@@ -313,18 +308,18 @@ void TfrmMain::applySettings()
 
     QFont font(s.txtfont);
     font.setPointSize(s.txtsize);
-    font.setBold(s.txtbold != 0);
-    font.setItalic(s.txtital != 0);
+    font.setBold(s.txtbold);
+    font.setItalic(s.txtital);
     txtMain->setFont(font);
     CharAttributes look;
     look.family = s.txtfont;
     look.pointSize = s.txtsize;
-    look.colour = colorFromValue(s.txtfore);
-    look.bold = s.txtbold != 0;
-    look.italic = s.txtital != 0;
+    look.colour = s.txtfore;
+    look.bold = s.txtbold;
+    look.italic = s.txtital;
     txtMain->setCharAttributes(look, FormatScope::AllText);
 
-    const QColor background = colorFromValue(s.txtback);
+    const QColor &background = s.txtback;
     txtMain->setPaperColour(background);
     m_edges->setCoverColour(background);
     m_edges->setModes(s.show_status, s.scrollbar);
@@ -332,7 +327,7 @@ void TfrmMain::applySettings()
     p.setColor(QPalette::Window, background);
     setPalette(p);
 
-    txtMain->setParagraphSpaceAfter(s.txtpara != 0 ? Settings::kParagraphSpacingTwips : 0);
+    txtMain->setParagraphSpaceAfter(s.txtpara ? Settings::kParagraphSpacingTwips : 0);
 
     // Counts, the writing timer, the alarm and which status labels show.
     m_goals->applySettings(s);
@@ -347,7 +342,7 @@ LayoutState TfrmMain::layoutState() const
 {
     LayoutState state;
     state.widthSetting = m_settings.width;
-    state.showStatus = StatusLineMode(m_settings.show_status);
+    state.showStatus = m_settings.show_status;
     state.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     state.panelWidth = m_dock->dockedWidth();
     state.panelPinned = m_dock->isPinned();
