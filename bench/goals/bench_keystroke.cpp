@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,9 +160,10 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
     run.displayLinesMs = double(lines.nsecsElapsed()) / kNsPerMs / kLineCountRuns;
 
     const TextCounts recount = countText(txtMain->text());
-    run.countsAgree = !withGoals || (goals.counts() == recount &&
-                                     pctStatus->lblWord->text() ==
-                                         QStringLiteral("Words: %1/0").arg(recount.words));
+    run.countsAgree =
+        !withGoals || (goals.counts() == recount &&
+                       pctStatus->findChild<QLabel *>(QStringLiteral("lblWord"))->text() ==
+                           QStringLiteral("Words: %1/0").arg(recount.words));
     return run;
 }
 

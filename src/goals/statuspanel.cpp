@@ -134,10 +134,65 @@ void StatusPanel::applySettings(const Settings &s)
     lblPage->setVisible(statusLine && s.show_page);
 }
 
-void StatusPanel::setCronVisible(bool visible)
+void StatusPanel::showHelpText(const QString &text)
+{
+    lblHelp->setCaption(text);
+}
+
+void StatusPanel::showFileName(const QString &name, const QString &hint)
+{
+    lblFile->setCaption(name);
+    lblFile->setToolTip(hint);
+}
+
+void StatusPanel::showFileSaved(bool saved)
+{
+    lblFile->setTone(saved ? LabelTone::NotMet : LabelTone::Met);
+}
+
+QPoint StatusPanel::fileMenuPosition() const
+{
+    return mapToGlobal(QPoint(lblFile->x() + lblFile->width(), 0));
+}
+
+void StatusPanel::showAlarm(const QString &text, LabelTone tone)
+{
+    if (text.isEmpty())
+        lblAlarm->setCaption(QString());
+    else
+        lblAlarm->display(text, tone);
+}
+
+void StatusPanel::showClock(const QString &time)
+{
+    lblTime->setCaption(time);
+}
+
+void StatusPanel::showTimer(const QString &text, bool paused)
+{
+    lblCron->display(text, paused ? LabelTone::Paused : LabelTone::Running);
+    lblCron->setToolTip(paused ? tr("Writing timer is paused") : tr("Time spent writing"));
+}
+
+void StatusPanel::clearTimer()
+{
+    lblCron->setCaption(QStringLiteral(" "));
+}
+
+void StatusPanel::setTimerVisible(bool visible)
 {
     lblCron->setVisible(visible);
     placeLabels();
+}
+
+bool StatusPanel::isTimerVisible() const
+{
+    return lblCron->isVisibleTo(this);
+}
+
+int StatusPanel::timerWidth() const
+{
+    return lblCron->width();
 }
 
 void StatusPanel::resizeEvent(QResizeEvent *event)

@@ -7,6 +7,7 @@
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
+#include "statuslabels.h"
 #include "testmain.h"
 
 #include <QClipboard>
@@ -26,6 +27,7 @@
 using namespace calmdesk;
 using calmdesk::test::IsolatedEnvironment;
 using calmdesk::test::MainWindowFixture;
+using calmdesk::test::statusLabel;
 
 namespace {
 
@@ -60,7 +62,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Calmdesk"));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
-        QCOMPARE(w.fileLabel()->text(), QStringLiteral("(untitled)"));
+        QCOMPARE(statusLabel(&w, "lblFile")->text(), QStringLiteral("(untitled)"));
         QVERIFY(w.document()->curFile().isEmpty());
         QVERIFY(w.document()->isSaved());
 
@@ -383,9 +385,9 @@ private slots:
         TfrmMain &w = f.window();
         w.FormCreate({a});
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.fileLabel()->isVisible());
-        QCOMPARE(w.fileLabel()->text(), QStringLiteral("a.txt"));
-        QTest::mouseClick(w.fileLabel(), Qt::RightButton);
+        QVERIFY(statusLabel(&w, "lblFile")->isVisible());
+        QCOMPARE(statusLabel(&w, "lblFile")->text(), QStringLiteral("a.txt"));
+        QTest::mouseClick(statusLabel(&w, "lblFile"), Qt::RightButton);
         QMenu *menu = w.document()->mnuFile();
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(!menu->actions().at(2)->isEnabled()); // "&Save": nothing to save
@@ -404,20 +406,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         StatusPanel *status = w.statusPanel();
         QVERIFY(status->isVisible());
-        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 1/0"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        QCOMPARE(statusLabel(status, "lblWord")->text(), QStringLiteral("Words: 1/0"));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(192, 192, 192));
 
         w.textColumn()->setFocus();
         w.textColumn()->setCaret(5);
         QTest::keyClicks(w.focusWidget(), " beta");
-        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 2/0"));
-        QCOMPARE(status->lblChar->text(), QStringLiteral("Characters: 10 (9)/0"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(status->lblHelp->text(), QStringLiteral("Press F1 for Help."));
+        QCOMPARE(statusLabel(status, "lblWord")->text(), QStringLiteral("Words: 2/0"));
+        QCOMPARE(statusLabel(status, "lblChar")->text(), QStringLiteral("Characters: 10 (9)/0"));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(0, 255, 0));
+        QCOMPARE(statusLabel(status, "lblHelp")->text(), QStringLiteral("Press F1 for Help."));
 
         pressCtrl(w, Qt::Key_S);
         QCOMPARE(f.readFile(a), QByteArray("alpha beta"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(192, 192, 192));
     }
 
     void documentLimitsTravelWithTheDocument()
@@ -429,11 +434,11 @@ private slots:
         f.store->regWriteString(settingsRoot() + "\\limits", a + ":limword", "3");
         TfrmMain &w = f.window();
         w.FormCreate({a});
-        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 3/3"));
-        QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText),
+        QCOMPARE(statusLabel(&w, "lblWord")->text(), QStringLiteral("Words: 3/3"));
+        QCOMPARE(statusLabel(&w, "lblWord")->palette().color(QPalette::WindowText),
                  QColor(0, 255, 0));
         pressCtrl(w, Qt::Key_N);
-        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 0/0"));
+        QCOMPARE(statusLabel(&w, "lblWord")->text(), QStringLiteral("Words: 0/0"));
     }
 
     void enterStartsAParagraphInTheSameLook()

@@ -6,6 +6,7 @@
 #include "platform/store/sqlitesettingsstore.h"
 #include "platform/text/textcontrol.h"
 #include "settings/settings.h"
+#include "statuslabels.h"
 #include "testmain.h"
 
 #include <QRandomGenerator>
@@ -18,6 +19,7 @@
 
 using namespace calmdesk;
 using calmdesk::test::IsolatedEnvironment;
+using calmdesk::test::statusLabel;
 
 namespace {
 
@@ -50,6 +52,8 @@ class GoalsControllerTest : public QObject
     QString curFile;
     Settings settings;
 
+    StatusLabel *label(const char *name) const { return statusLabel(pctStatus, name); }
+
     void typeText(const QString &text) { QTest::keyClicks(txtMain->focusProxy(), text); }
     void tickCron(qint64 ms)
     {
@@ -76,8 +80,8 @@ class GoalsControllerTest : public QObject
         auto state = [](const StatusLabel *label) {
             return LabelState{label->text(), label->tone()};
         };
-        return {state(pctStatus->lblWord), state(pctStatus->lblChar), state(pctStatus->lblPara),
-                state(pctStatus->lblPage), state(pctStatus->lblDeadline)};
+        return {state(label("lblWord")), state(label("lblChar")), state(label("lblPara")),
+                state(label("lblPage")), state(label("lblDeadline"))};
     }
 
 private slots:
@@ -115,17 +119,17 @@ private slots:
     void typingMovesTheCounts()
     {
         typeText("Hello, world.");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 2/0"));
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 13 (10)/0"));
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 1/0"));
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 1/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 2/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 13 (10)/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 1/0"));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: 1/0"));
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/0"));
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/0"));
         typeText("x");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/0"));
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 14 (11)/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 14 (11)/0"));
         QCOMPARE(shownReport(), recountedReport());
     }
 
@@ -138,15 +142,15 @@ private slots:
                 [&] { steps << "stop spelling"; });
         connect(goals, &GoalsController::textEdited, this, [&] {
             steps << "edited";
-            QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/0"));
+            QCOMPARE(label("lblWord")->text(), QString("Words: 0/0"));
         });
         connect(goals, &GoalsController::autoCorrectRequested, this, [&] {
             steps << "auto-correct";
-            QCOMPARE(pctStatus->lblHelp->text(), QString("Press F1 for Help."));
+            QCOMPARE(label("lblHelp")->text(), QString("Press F1 for Help."));
         });
         connect(goals, &GoalsController::spellTimerRestartRequested, this, [&] {
             steps << "restart spelling";
-            QCOMPARE(pctStatus->lblWord->text(), QString("Words: 1/0"));
+            QCOMPARE(label("lblWord")->text(), QString("Words: 1/0"));
         });
         typeText("a");
         QCOMPARE(steps,
@@ -183,7 +187,7 @@ private slots:
         QSignalSpy edited(goals, &GoalsController::textEdited);
         reCopy.setText("copied text");
         QCOMPARE(edited.count(), 0);
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 0/0"));
     }
 
     void autoCorrectReplacementIsCountedAndSeen()
@@ -205,7 +209,7 @@ private slots:
         QCOMPARE(corrections, 1);
         // The typed keys and the replacement inside the last one.
         QCOMPARE(edited.count(), 5);
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 4 (3)/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 4 (3)/0"));
         QCOMPARE(shownReport(), recountedReport());
     }
 
@@ -219,24 +223,24 @@ private slots:
         goals->saveLimits();
         QCOMPARE(store->regReadString(settingsRoot() + "\\limits", kNovel + ":limword"),
                  QString("3"));
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/3"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 0/3"));
 
         typeText("one two");
-        QCOMPARE(fontColour(pctStatus->lblWord), kGrey);
+        QCOMPARE(fontColour(label("lblWord")), kGrey);
         typeText(" six");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/3"));
-        QCOMPARE(fontColour(pctStatus->lblWord), kLime);
-        QCOMPARE(fontColour(pctStatus->lblPara), kGrey);
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/3"));
+        QCOMPARE(fontColour(label("lblWord")), kLime);
+        QCOMPARE(fontColour(label("lblPara")), kGrey);
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/1"));
-        QCOMPARE(fontColour(pctStatus->lblPara), kLime);
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/1"));
+        QCOMPARE(fontColour(label("lblPara")), kLime);
 
         // Another document has none: the labels follow at once.
         curFile = "/home/writer/other.txt";
         goals->loadLimits();
         QCOMPARE(goals->limits(), DocumentLimits());
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/0"));
-        QCOMPARE(fontColour(pctStatus->lblWord), kGrey);
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/0"));
+        QCOMPARE(fontColour(label("lblWord")), kGrey);
 
         curFile = kNovel;
         goals->loadLimits();
@@ -266,17 +270,17 @@ private slots:
         limits.deadlineYear = 2026;
         goals->setLimits(limits);
         goals->updateStatus();
-        QCOMPARE(pctStatus->lblDeadline->text(), QString());
+        QCOMPARE(label("lblDeadline")->text(), QString());
 
         curFile = kNovel;
         clock.now = QDateTime(QDate(2026, 12, 1), QTime(23, 59, 58));
         goals->updateStatus();
-        QCOMPARE(pctStatus->lblDeadline->text(), QString("1 day remaining"));
-        QCOMPARE(fontColour(pctStatus->lblDeadline), kGrey);
+        QCOMPARE(label("lblDeadline")->text(), QString("1 day remaining"));
+        QCOMPARE(fontColour(label("lblDeadline")), kGrey);
         clock.advance(2 * kSecond);
         typeText("x");
-        QCOMPARE(pctStatus->lblDeadline->text(), QString("Deadline reached (2-12-2026)"));
-        QCOMPARE(fontColour(pctStatus->lblDeadline), QColor(244, 130, 6));
+        QCOMPARE(label("lblDeadline")->text(), QString("Deadline reached (2-12-2026)"));
+        QCOMPARE(fontColour(label("lblDeadline")), QColor(244, 130, 6));
     }
 
     void pagesFollowWrappedLines()
@@ -286,13 +290,13 @@ private slots:
         txtMain->setText(QStringList(60, "word").join(' '));
         const int wide = txtMain->displayLineCount();
         QVERIFY(wide >= 1);
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: %1/0").arg(wide / 2 + 1));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: %1/0").arg(wide / 2 + 1));
 
         window->resize(200, 500);
         QTRY_VERIFY(txtMain->displayLineCount() > wide + 2);
         goals->updateStatus();
         const int narrow = txtMain->displayLineCount();
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: %1/0").arg(narrow / 2 + 1));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: %1/0").arg(narrow / 2 + 1));
     }
 
     void writingTimerRunsPausesAndResumes()
@@ -300,7 +304,7 @@ private slots:
         settings.cron_use = true;
         settings.cron_pause = 20;
         goals->applySettings(settings);
-        QLabel *lblCron = pctStatus->lblCron;
+        QLabel *lblCron = label("lblCron");
         QVERIFY(lblCron->isVisible());
         QVERIFY(goals->cronTimer()->isActive());
         QCOMPARE(goals->cronTimer()->interval(), 200);
@@ -337,7 +341,7 @@ private slots:
         settings.alarmhh = 1;
         settings.alarmmm = 5;
         goals->applySettings(settings);
-        QLabel *lblAlarm = pctStatus->lblAlarm;
+        QLabel *lblAlarm = label("lblAlarm");
         QCOMPARE(lblAlarm->text(), QString("Countdown: 1:05"));
         QCOMPARE(fontColour(lblAlarm), kWhite);
         QVERIFY(goals->alarmTimer()->isActive());
@@ -353,7 +357,7 @@ private slots:
 
     void noAlarmLeavesTheLabelAlone()
     {
-        QCOMPARE(pctStatus->lblAlarm->text(), QString("   "));
+        QCOMPARE(label("lblAlarm")->text(), QString("   "));
         QVERIFY(!goals->alarmTimer()->isActive());
         settings.alarmhh = 0;
         settings.alarmmm = 3;
@@ -361,21 +365,21 @@ private slots:
         settings.alarmmm = 0;
         goals->applySettings(settings);
         QVERIFY(!goals->alarmTimer()->isActive());
-        QCOMPARE(pctStatus->lblAlarm->text(), QString("Countdown: 0:03"));
+        QCOMPARE(label("lblAlarm")->text(), QString("Countdown: 0:03"));
     }
 
     void clockShowsTheTimeAllTheTime()
     {
         // The writing timer shows nothing until it is switched on and ticks.
-        QCOMPARE(pctStatus->lblCron->text(), QString(" "));
-        QCOMPARE(pctStatus->lblTime->text(), QString("10:20:30"));
+        QCOMPARE(label("lblCron")->text(), QString(" "));
+        QCOMPARE(label("lblTime")->text(), QString("10:20:30"));
         QVERIFY(goals->clockTimer()->isActive());
         clock.advance(61 * kSecond);
         goals->tmrClockTimer();
-        QCOMPARE(pctStatus->lblTime->text(), QString("10:21:31"));
+        QCOMPARE(label("lblTime")->text(), QString("10:21:31"));
         clock.now = QDateTime(QDate(2026, 12, 1), QTime(23, 5, 0));
         goals->tmrClockTimer();
-        QCOMPARE(pctStatus->lblTime->text(), QString("23:05:00"));
+        QCOMPARE(label("lblTime")->text(), QString("23:05:00"));
     }
 
     // The counts kept per paragraph match a plain recount after every kind of edit the

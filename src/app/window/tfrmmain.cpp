@@ -20,7 +20,6 @@
 #include "document/documentfiles.h"
 #include "document/documenthandler.h"
 #include "goals/goalscontroller.h"
-#include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "platform/store/settingsstore.h"
 #include "platform/text/textcontrol.h"
@@ -33,7 +32,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -56,8 +54,8 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , pctStatus(new StatusPanel(this))
     // Before anything else listens to the typed characters, so the activity is noted first.
     , m_goals(new GoalsController(txtMain, pctStatus, services.store, nullptr, this))
-    , m_document(new DocumentHandler(txtMain, pctStatus->lblFile, services.messages,
-                                     services.dialogs, services.opener, this))
+    , m_document(new DocumentHandler(txtMain, pctStatus, services.messages, services.dialogs,
+                                     services.opener, this))
     , m_tray(new TrayIcon(this))
     , m_keyPreview(new KeyPreview(this))
     , m_textKeys(new TextKeys(
@@ -118,17 +116,9 @@ void TfrmMain::connectGoals()
             [this](Qt::MouseButton button, const QPoint &) { popUpFileMenu(button); });
 }
 
-QLabel *TfrmMain::fileLabel() const
-{
-    return pctStatus->lblFile;
-}
-
 void TfrmMain::popUpFileMenu(Qt::MouseButton button)
 {
-    // The file menu opens at the label's right end, level with the status line's top.
-    QLabel *label = pctStatus->lblFile;
-    const QPoint corner = label->mapTo(this, QPoint(label->width(), 0));
-    m_document->lblFileMouseUp(button, mapToGlobal(QPoint(corner.x(), pctStatus->y())));
+    m_document->lblFileMouseUp(button, pctStatus->fileMenuPosition());
 }
 
 void TfrmMain::connectEdges()
@@ -347,8 +337,8 @@ LayoutState TfrmMain::layoutState() const
     state.panelWidth = m_dock->dockedWidth();
     state.panelPinned = m_dock->isPinned();
     state.panelFloating = m_dock->isFloating();
-    state.cronVisible = pctStatus->lblCron->isVisibleTo(pctStatus);
-    state.cronWidth = pctStatus->lblCron->width();
+    state.cronVisible = pctStatus->isTimerVisible();
+    state.cronWidth = pctStatus->timerWidth();
     return state;
 }
 

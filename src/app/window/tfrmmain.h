@@ -7,8 +7,6 @@
 
 #include <memory>
 
-class QLabel;
-
 namespace calmdesk {
 
 class DocumentHandler;
@@ -86,7 +84,6 @@ public:
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
     DocumentHandler *document() const { return m_document; }
-    QLabel *fileLabel() const;
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
