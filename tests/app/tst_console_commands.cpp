@@ -1,6 +1,5 @@
 #include "testmain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -137,29 +136,6 @@ private slots:
         QCOMPARE(query.out.trimmed(), QStringLiteral("Liberation \"Mono\""));
     }
 
-    // Told once, on standard error: the next run finds a sound store and says nothing.
-    void damagedStoreIsSetAsideAndSaidOnce()
-    {
-        const QString db = settingsFile();
-        QVERIFY(QDir().mkpath(QFileInfo(db).absolutePath()));
-        writeFile(db, QByteArray("not a database").repeated(100));
-        const Run first = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
-                                       QStringLiteral("width"), QStringLiteral("75")});
-        QCOMPARE(first.exitCode, 0);
-        const QStringList aside =
-            QDir(QFileInfo(db).absolutePath())
-                .entryList({QStringLiteral("settings.db.corrupt-*")}, QDir::Files);
-        QCOMPARE(aside.size(), 1);
-        QVERIFY2(first.err.contains(QStringLiteral("calmdesk: ")) &&
-                     first.err.contains(aside.constFirst()),
-                 qPrintable(first.err));
-
-        const Run second = runCalmdesk(
-            {QStringLiteral("--reg"), QStringLiteral("query"), kGeneral, QStringLiteral("width")});
-        QCOMPARE(second.out.trimmed(), QStringLiteral("75"));
-        QVERIFY2(second.err.isEmpty(), qPrintable(second.err));
-    }
-
     // A command on a store that lives in memory would report a success that is none.
     void unusableStoreRefusesTheCommand()
     {
@@ -171,17 +147,6 @@ private slots:
         QVERIFY2(add.err.contains(QStringLiteral("calmdesk: ")) && add.err.contains(settingsFile()),
                  qPrintable(add.err));
         QCOMPARE(readFile(folder), QByteArray("in the way"));
-    }
-
-    void freshHomeGetsTheStoresFolders()
-    {
-        IsolatedEnvironment::current()->pointAtMissingFolders();
-        QVERIFY(!QFileInfo::exists(IsolatedEnvironment::current()->configHome()));
-        const Run add = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
-                                     QStringLiteral("width"), QStringLiteral("75")});
-        QCOMPARE(add.exitCode, 0);
-        QVERIFY(add.err.isEmpty());
-        QVERIFY(QFileInfo(settingsFile()).isFile());
     }
 };
 

@@ -91,6 +91,9 @@ private slots:
         QCOMPARE(w.settings().diaryDir,
                  IsolatedEnvironment::current()->dataHome() + QStringLiteral("/Calmdesk/Diary"));
         QVERIFY(QFileInfo(w.settings().diaryDir).isDir());
+        // The folders made are the user's alone.
+        const QFileInfo data(IsolatedEnvironment::current()->dataHome());
+        QCOMPARE(data.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
 
     void damagedSettingsAreToldOnceAtStartUp()

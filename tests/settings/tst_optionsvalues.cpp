@@ -48,15 +48,6 @@ private slots:
         QCOMPARE(settingsFromOptions(o, Settings()).cron_pause, expected);
     }
 
-    // The dialog opens on the corrected pause: a stored 0 shows "20" selected.
-    void pauseListShowsTheCorrectedPause()
-    {
-        QCOMPARE(cronPauseDialogPosition(0), 19);
-        QCOMPARE(cronPauseDialogPosition(1), 0);
-        QCOMPARE(cronPauseDialogPosition(59), 58);
-        QCOMPARE(cronPauseDialogPosition(60), 19);
-    }
-
     void width_data()
     {
         QTest::addColumn<QString>("field");
@@ -99,24 +90,6 @@ private slots:
         Settings previous;
         previous.perpage = 40;
         QCOMPARE(settingsFromOptions(o, previous).perpage, expected);
-    }
-
-    void listPositionsAndColours()
-    {
-        OptionsValues o;
-        o.scrollbarPosition = 2;
-        o.statusPosition = 1;
-        o.formatsPosition = 1;
-        o.openlstPosition = 3;
-        o.foreground = QColor(10, 20, 30);
-        o.background = QColor(200, 210, 220);
-        const Settings s = settingsFromOptions(o, Settings());
-        QCOMPARE(s.scrollbar, BarMode::AutoHide);
-        QCOMPARE(s.show_status, BarMode::Always);
-        QCOMPARE(s.formats, MarkupStyle::Html);
-        QCOMPARE(s.openlst, StartupDocument::LastDiaryPage);
-        QCOMPARE(s.txtfore, QColor(10, 20, 30));
-        QCOMPARE(s.txtback, QColor(200, 210, 220));
     }
 
     void diaryFolderIsTrimmed()
