@@ -104,7 +104,8 @@ QString storedDiaryFolder(QString d)
 
 // --- the kinds of row ---
 
-// A check box: stored 0 or 1; `reading` says which stored numbers are on.
+// A check box, stored as 0 or 1; `reading` says which stored numbers are on (any but 0,
+// when it is not given).
 SettingRow flag(const char *name, bool Settings::*field, bool (*reading)(int) = nullptr)
 {
     return {QLatin1String(name),
