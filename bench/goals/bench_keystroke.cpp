@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,10 +85,10 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
         handlerNs.push_back(handlerClock.nsecsElapsed());
     });
     Settings settings;
-    settings.show_status = 1;
-    settings.show_word = settings.show_char = settings.show_para = settings.show_page = 1;
-    settings.cron_use = 1;
-    settings.deadlines = 1;
+    settings.show_status = BarMode::Always;
+    settings.show_word = settings.show_char = settings.show_para = settings.show_page = true;
+    settings.cron_use = true;
+    settings.deadlines = true;
     goals.applySettings(settings);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -129,9 +130,10 @@ Run typeInto(int words, bool caretInMiddle, bool withGoals, int keystrokes, Sett
     run.displayLinesMs = double(lines.nsecsElapsed()) / kNsPerMs / kLineCountRuns;
 
     const TextCounts recount = countText(txtMain->text());
-    run.countsAgree = !withGoals || (goals.counts() == recount &&
-                                     pctStatus->lblWord->text() ==
-                                         QStringLiteral("Words: %1/0").arg(recount.words));
+    run.countsAgree =
+        !withGoals || (goals.counts() == recount &&
+                       pctStatus->findChild<QLabel *>(QStringLiteral("lblWord"))->text() ==
+                           QStringLiteral("Words: %1/0").arg(recount.words));
     return run;
 }
 

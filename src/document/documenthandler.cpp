@@ -6,24 +6,18 @@
 #include "document/documentpresentation.h"
 #include "document/filemenu.h"
 #include "document/referencesfile.h"
+#include "goals/statuspanel.h"
 #include "platform/codec/textfilecodec.h"
 #include "platform/dialogs/filedialogs.h"
 #include "platform/dialogs/messageboxes.h"
 #include "platform/shell/urlopener.h"
 #include "platform/text/textcontrol.h"
 
-#include <QColor>
-#include <QLabel>
-#include <QPalette>
-
 #include <algorithm>
 
 namespace calmdesk {
 
 namespace {
-
-const QColor kSavedColour(192, 192, 192);
-const QColor kChangedColour(0, 255, 0);
 
 // A one-character path cannot name a document beside which companions belong.
 constexpr qsizetype kShortestCompanionOwner = 2;
@@ -32,18 +26,17 @@ constexpr QChar kSeparator = QLatin1Char('/');
 
 } // namespace
 
-DocumentHandler::DocumentHandler(TextControl *txtMain, QLabel *lblFile, MessageBoxes &messages,
-                                 FileDialogs &dialogs, UrlOpener &opener, QObject *parent)
+DocumentHandler::DocumentHandler(TextControl *txtMain, StatusPanel *pctStatus,
+                                 MessageBoxes &messages, FileDialogs &dialogs, UrlOpener &opener,
+                                 QObject *parent)
     : QObject(parent)
     , m_txtMain(txtMain)
-    , m_lblFile(lblFile)
+    , m_pctStatus(pctStatus)
     , m_messages(messages)
     , m_dialogs(dialogs)
     , m_opener(opener)
     , m_mnuFile(std::make_unique<FileMenu>())
 {
-    // A file name is shown as it is, never read as markup.
-    m_lblFile->setTextFormat(Qt::PlainText);
     connectFileMenu();
     paintFileLabel();
 }
@@ -256,16 +249,13 @@ bool DocumentHandler::ensureFileExists(const QString &path)
 
 void DocumentHandler::paintFileLabel()
 {
-    m_lblFile->setText(fileLabelCaption(m_curFile));
-    m_lblFile->setToolTip(fileLabelHint(m_curFile));
+    m_pctStatus->showFileName(fileLabelCaption(m_curFile), fileLabelHint(m_curFile));
     paintFileLabelColour();
 }
 
 void DocumentHandler::paintFileLabelColour()
 {
-    QPalette palette = m_lblFile->palette();
-    palette.setColor(QPalette::WindowText, m_isSaved ? kSavedColour : kChangedColour);
-    m_lblFile->setPalette(palette);
+    m_pctStatus->showFileSaved(m_isSaved);
 }
 
 } // namespace calmdesk

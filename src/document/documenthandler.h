@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class QLabel;
 class QPoint;
 
 namespace calmdesk {
@@ -15,12 +14,13 @@ namespace calmdesk {
 class FileDialogs;
 class FileMenu;
 class MessageBoxes;
+class StatusPanel;
 class TextControl;
 class UrlOpener;
 
 // The current document: its state, the commands New, Open, Save, Save As, Reload,
-// Close File and Open Containing Folder, the save question, the status line's file
-// label and its file menu. The window owns the widgets and hands them in.
+// Close File and Open Containing Folder, the save question, the document's name in the
+// status line and its file menu. The window owns the widgets and hands them in.
 //
 // The document's scratchpad companion ("-Scratchpad.rtf") is neither read, written nor
 // removed here yet: it waits for the rich-text codec, and an existing one is left alone.
@@ -29,7 +29,7 @@ class DocumentHandler : public QObject
     Q_OBJECT
 
 public:
-    DocumentHandler(TextControl *txtMain, QLabel *lblFile, MessageBoxes &messages,
+    DocumentHandler(TextControl *txtMain, StatusPanel *pctStatus, MessageBoxes &messages,
                     FileDialogs &dialogs, UrlOpener &opener, QObject *parent = nullptr);
     ~DocumentHandler() override;
 
@@ -37,7 +37,7 @@ public:
     QString curFile() const { return m_curFile; }
     // True when there are no unsaved changes.
     bool isSaved() const { return m_isSaved; }
-    // Sets the state and paints the label to match (start-up marks the new document
+    // Sets the state and shows it in the status line (start-up marks the new document
     // saved once the settings have been applied).
     void setSaved(bool saved);
     // The text changed: unsaved, label lime. Cheap when already unsaved, as it is
@@ -108,7 +108,7 @@ private:
     bool writeDocumentAndCompanions();
 
     TextControl *m_txtMain;
-    QLabel *m_lblFile;
+    StatusPanel *m_pctStatus;
     MessageBoxes &m_messages;
     FileDialogs &m_dialogs;
     UrlOpener &m_opener;

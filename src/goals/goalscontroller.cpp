@@ -2,7 +2,6 @@
 
 #include "goals/documentstatistics.h"
 #include "goals/goalsclock.h"
-#include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "goals/statusreport.h"
 #include "platform/text/textcontrol.h"
@@ -42,7 +41,7 @@ GoalsController::GoalsController(TextControl *txtMain, StatusPanel *pctStatus, S
     tmrClock->setInterval(kClockIntervalMs);
     connect(tmrClock, &QTimer::timeout, this, &GoalsController::tmrClockTimer);
 
-    m_pctStatus->lblCron->setCaption(QStringLiteral(" "));
+    m_pctStatus->clearTimer();
     tmrClockTimer();
     tmrClock->start();
 }
@@ -66,14 +65,14 @@ void GoalsController::applySettings(const Settings &s)
     m_cronPause = s.cron_pause;
     m_txtcore = s.txtcore;
     updateStatus();
-    switchWritingTimer(s.cron_use != 0);
+    switchWritingTimer(s.cron_use);
     setAlarm(s.alarmhh, s.alarmmm);
     m_pctStatus->applySettings(s);
 }
 
 void GoalsController::switchWritingTimer(bool on)
 {
-    m_pctStatus->setCronVisible(on);
+    m_pctStatus->setTimerVisible(on);
     if (on) {
         tmrCron->start();
         m_writingTimer.switchOn(m_clock->tickMs());
@@ -114,8 +113,8 @@ void GoalsController::txtMainChange()
     if (!m_statistics->takeChange())
         return;
     emit textEdited();
-    m_pctStatus->lblHelp->setCaption(tr("Press F1 for Help."));
-    if (m_txtcore != 0)
+    m_pctStatus->showHelpText(tr("Press F1 for Help."));
+    if (m_txtcore)
         emit autoCorrectRequested();
     updateStatus();
     emit spellTimerRestartRequested();
@@ -151,28 +150,20 @@ void GoalsController::tmrCronTimer()
         m_writingTimer.tick(m_clock->tickMs(), m_cronPause);
     if (!reading)
         return;
-    StatusLabel *lblCron = m_pctStatus->lblCron;
-    lblCron->display(formatDuration(reading->shownSeconds),
-                     reading->paused ? LabelTone::Paused : LabelTone::Running);
-    lblCron->setToolTip(reading->paused ? tr("Writing timer is paused") : tr("Time spent writing"));
+    m_pctStatus->showTimer(formatDuration(reading->shownSeconds), reading->paused);
 }
 
 void GoalsController::tmrAlarmTimer()
 {
     const AlarmCountdown::Reading reading = m_alarm.tick();
-    StatusLabel *lblAlarm = m_pctStatus->lblAlarm;
-    if (reading.text.isEmpty())
-        lblAlarm->setCaption(QString());
-    else
-        lblAlarm->display(reading.text, reading.finished ? LabelTone::Met : LabelTone::Running);
+    m_pctStatus->showAlarm(reading.text, reading.finished ? LabelTone::Met : LabelTone::Running);
     if (reading.stop)
         tmrAlarm->stop();
 }
 
 void GoalsController::tmrClockTimer()
 {
-    m_pctStatus->lblTime->setCaption(
-        m_clock->localNow().time().toString(QStringLiteral("HH:mm:ss")));
+    m_pctStatus->showClock(m_clock->localNow().time().toString(QStringLiteral("HH:mm:ss")));
 }
 
 TextCounts GoalsController::counts() const

@@ -4,6 +4,7 @@
 #include "goals/documentlimits.h"
 #include "goals/textcounts.h"
 #include "goals/writingtimer.h"
+#include "settings/settingstable.h"
 
 #include <QObject>
 
@@ -19,7 +20,6 @@ class GoalsClock;
 class SettingsStore;
 class StatusPanel;
 class TextControl;
-struct Settings;
 
 // Writing goals and the status line: counts the text of txtMain against the current
 // document's limits, handles its change notification (txtMainChange), and runs the
@@ -116,10 +116,11 @@ private:
     WritingTimer m_writingTimer;
     AlarmCountdown m_alarm;
 
-    int m_perpage = 24;
-    int m_deadlines = 0;
-    int m_cronPause = 20;
-    int m_txtcore = 0;
+    // The settings the counts, the timer and the change handler work with.
+    int m_perpage = defaultSettings().perpage;
+    bool m_deadlines = defaultSettings().deadlines;
+    int m_cronPause = defaultSettings().cron_pause;
+    bool m_txtcore = defaultSettings().txtcore;
 };
 
 } // namespace calmdesk

@@ -32,9 +32,6 @@ constexpr int kCronGap = 2;
 // The document name ends just before the label that follows it.
 constexpr int kFileWidth = 126;
 
-constexpr int kStatusAlways = 1;
-constexpr int kDeadlineOn = 1;
-
 QFont statusFont()
 {
     QFont font;
@@ -123,24 +120,79 @@ void StatusPanel::showReport(const StatusReport &report)
 
 void StatusPanel::applySettings(const Settings &s)
 {
-    const bool statusLine = s.show_status != 0;
+    const bool statusLine = s.show_status != BarMode::Never;
     if (statusLine)
         lblDeadline->setCaption(QStringLiteral(" "));
     // With the display off the label would be empty anyway; hidden, it takes no clicks.
-    lblDeadline->setVisible(statusLine && s.deadlines == kDeadlineOn);
-    setVisible(s.show_status == kStatusAlways);
+    lblDeadline->setVisible(statusLine && s.deadlines);
+    setVisible(s.show_status == BarMode::Always);
     for (StatusLabel *label : {lblHelp, lblFile, lblTime})
         label->setVisible(statusLine);
-    lblChar->setVisible(statusLine && s.show_char != 0);
-    lblWord->setVisible(statusLine && s.show_word != 0);
-    lblPara->setVisible(statusLine && s.show_para != 0);
-    lblPage->setVisible(statusLine && s.show_page != 0);
+    lblChar->setVisible(statusLine && s.show_char);
+    lblWord->setVisible(statusLine && s.show_word);
+    lblPara->setVisible(statusLine && s.show_para);
+    lblPage->setVisible(statusLine && s.show_page);
 }
 
-void StatusPanel::setCronVisible(bool visible)
+void StatusPanel::showHelpText(const QString &text)
+{
+    lblHelp->setCaption(text);
+}
+
+void StatusPanel::showFileName(const QString &name, const QString &hint)
+{
+    lblFile->setCaption(name);
+    lblFile->setToolTip(hint);
+}
+
+void StatusPanel::showFileSaved(bool saved)
+{
+    lblFile->setTone(saved ? LabelTone::NotMet : LabelTone::Met);
+}
+
+QPoint StatusPanel::fileMenuPosition() const
+{
+    return mapToGlobal(QPoint(lblFile->x() + lblFile->width(), 0));
+}
+
+void StatusPanel::showAlarm(const QString &text, LabelTone tone)
+{
+    if (text.isEmpty())
+        lblAlarm->setCaption(QString());
+    else
+        lblAlarm->display(text, tone);
+}
+
+void StatusPanel::showClock(const QString &time)
+{
+    lblTime->setCaption(time);
+}
+
+void StatusPanel::showTimer(const QString &text, bool paused)
+{
+    lblCron->display(text, paused ? LabelTone::Paused : LabelTone::Running);
+    lblCron->setToolTip(paused ? tr("Writing timer is paused") : tr("Time spent writing"));
+}
+
+void StatusPanel::clearTimer()
+{
+    lblCron->setCaption(QStringLiteral(" "));
+}
+
+void StatusPanel::setTimerVisible(bool visible)
 {
     lblCron->setVisible(visible);
     placeLabels();
+}
+
+bool StatusPanel::isTimerVisible() const
+{
+    return lblCron->isVisibleTo(this);
+}
+
+int StatusPanel::timerWidth() const
+{
+    return lblCron->width();
 }
 
 void StatusPanel::resizeEvent(QResizeEvent *event)

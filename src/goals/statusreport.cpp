@@ -10,7 +10,6 @@ namespace calmdesk {
 
 namespace {
 
-constexpr int kDeadlineOn = 1;
 constexpr double kMsecsPerDay = 24.0 * 60 * 60 * 1000;
 
 // A figure as the labels write it: unsigned decimal.
@@ -38,11 +37,11 @@ quint32 pageBreaks(int displayLines, int perpage)
     return 0;
 }
 
-LabelState deadlineLabel(const DocumentLimits &limits, int deadlines, const QString &curFile,
+LabelState deadlineLabel(const DocumentLimits &limits, bool deadlines, const QString &curFile,
                          const QDateTime &now)
 {
     const QDate date(limits.deadlineYear, limits.deadlineMonth, limits.deadlineDay);
-    if (deadlines != kDeadlineOn || trimmed(curFile).isEmpty() || limits.deadlineDay < 1 ||
+    if (!deadlines || trimmed(curFile).isEmpty() || limits.deadlineDay < 1 ||
         limits.deadlineMonth < 1 || limits.deadlineYear < 1 || !date.isValid())
         return {QString(), LabelTone::NotMet};
 

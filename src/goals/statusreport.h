@@ -34,7 +34,7 @@ struct StatusInputs
     int displayLines = 0;
     DocumentLimits limits;
     int perpage = 0;
-    int deadlines = 0;
+    bool deadlines = false;
     // The document's full path; empty for an untitled document.
     QString curFile;
     QDateTime now;
@@ -59,7 +59,7 @@ quint32 pageBreaks(int displayLines, int perpage);
 
 // The deadline label for `limits` at local time `now`; empty text when the display is
 // off, the document is untitled or the date is incomplete or not a real date.
-LabelState deadlineLabel(const DocumentLimits &limits, int deadlines, const QString &curFile,
+LabelState deadlineLabel(const DocumentLimits &limits, bool deadlines, const QString &curFile,
                          const QDateTime &now);
 
 } // namespace calmdesk

@@ -5,61 +5,42 @@
 
 namespace calmdesk {
 
-namespace {
-
-constexpr int kDefaultPause = 20;
-constexpr int kMaxPause = 59;
-constexpr int kMinWidth = 10;
-constexpr int kMaxWidth = 100;
-constexpr int kDefaultWidth = 90;
-
-int flag(bool on)
-{
-    return on ? 1 : 0;
-}
-
-} // namespace
-
 Settings settingsFromOptions(const OptionsValues &o, const Settings &previous)
 {
     Settings s = previous;
-    s.restore = flag(o.restore);
-    s.restpar = flag(o.restpar);
-    s.restmin = flag(o.restmin);
-    s.use_scratch = flag(o.use_scratch);
-    s.scrollbar = o.scrollbarPosition;
-    s.cron_use = flag(o.cron_use);
-    s.cron_pause = o.pausePosition + 1;
-    if (s.cron_pause < 1 || s.cron_pause > kMaxPause)
-        s.cron_pause = kDefaultPause;
-    s.show_status = o.statusPosition;
-    s.width = leadingNumber(o.widthField, previous.width);
-    if (s.width < kMinWidth || s.width > kMaxWidth)
-        s.width = kDefaultWidth;
-    s.show_char = flag(o.show_char);
-    s.show_word = flag(o.show_word);
-    s.show_para = flag(o.show_para);
-    s.show_page = flag(o.show_page);
-    s.formats = o.formatsPosition;
-    s.deadlines = flag(o.deadlines);
-    s.spelltype = flag(o.spelltype);
+    s.restore = o.restore;
+    s.restpar = o.restpar;
+    s.restmin = o.restmin;
+    s.use_scratch = o.use_scratch;
+    s.scrollbar = BarMode(o.scrollbarPosition);
+    s.cron_use = o.cron_use;
+    s.cron_pause = cronPauseFromDialog(o.pausePosition);
+    s.show_status = BarMode(o.statusPosition);
+    s.width = widthFromDialog(o.widthField, previous.width);
+    s.show_char = o.show_char;
+    s.show_word = o.show_word;
+    s.show_para = o.show_para;
+    s.show_page = o.show_page;
+    s.formats = MarkupStyle(o.formatsPosition);
+    s.deadlines = o.deadlines;
+    s.spelltype = o.spelltype;
     s.diaryDir = trimmed(o.diaryField);
-    s.savepar = flag(o.savepar);
-    s.savemin = flag(o.savemin);
-    s.showmru = flag(o.showmru);
-    s.openlst = o.openlstPosition;
+    s.savepar = o.savepar;
+    s.savemin = o.savemin;
+    s.showmru = o.showmru;
+    s.openlst = StartupDocument(o.openlstPosition);
     s.txtfont = o.fontFamily;
     s.txtsize = o.fontSize;
     s.txtfore = o.foreground;
     s.txtback = o.background;
-    s.txtbold = flag(o.bold);
-    s.txtital = flag(o.italic);
-    s.txtpara = flag(o.txtpara);
-    s.txtcore = flag(o.txtcore);
-    s.txttext = flag(o.txttext);
+    s.txtbold = o.bold;
+    s.txtital = o.italic;
+    s.txtpara = o.txtpara;
+    s.txtcore = o.txtcore;
+    s.txttext = o.txttext;
     s.alarmhh = o.alarmHourPosition;
     s.alarmmm = o.alarmMinutePosition;
-    s.perpage = leadingNumber(o.linesPerPageField, previous.perpage);
+    s.perpage = perpageFromDialog(o.linesPerPageField, previous.perpage);
 
     // A rule is kept in memory as typed unless both of its sides are blank; the store
     // then keeps only rules with both sides filled.

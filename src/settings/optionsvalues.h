@@ -2,6 +2,7 @@
 
 #include "settings/documentlimitvalues.h"
 #include "settings/settings.h"
+#include "settings/settingstable.h"
 
 #include <QDate>
 #include <QList>
@@ -21,7 +22,7 @@ struct OptionsValues
     bool use_scratch = false;
     int scrollbarPosition = 0;
     bool cron_use = false;
-    int pausePosition = 19; // "20"
+    int pausePosition = cronPauseDialogPosition(defaultSettings().cron_pause);
     int statusPosition = 0;
     QString widthField;
     bool show_char = false;
@@ -38,9 +39,9 @@ struct OptionsValues
     int openlstPosition = 0;
     // The "Sample Font" label: its font, text colour and background.
     QString fontFamily;
-    int fontSize = 12;
-    int foreground = 0;
-    int background = 0;
+    int fontSize = defaultSettings().txtsize;
+    QColor foreground;
+    QColor background;
     bool bold = false;
     bool italic = false;
     bool txtpara = false;
@@ -66,8 +67,9 @@ struct OptionsValues
     bool startMinimized = false;
 };
 
-// The settings variables the dialog's values stand for; `previous` gives the values a
-// field keeps when its text is no whole number.
+// The settings variables the dialog's values stand for, with the dialog's corrections
+// from the settings table; `previous` gives the values a field keeps when its text is no
+// whole number.
 Settings settingsFromOptions(const OptionsValues &options, const Settings &previous);
 DocumentLimits limitsFromOptions(const OptionsValues &options, const DocumentLimits &previous);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -11,48 +12,70 @@ inline QString settingsRoot()
     return QStringLiteral("Software\\Osmira\\v11\\Settings");
 }
 
-// The program-wide settings variables, one per value of the general key, plus the
-// auto-correct and auto-text lists. The initialisers are what a fresh user gets.
+// How the status line (show_status) and the scroll bar (scrollbar) show. A stored number
+// outside the three is kept as it was read, so storing the settings again writes it
+// back unchanged; what it does is up to the code that reads it (the status line then
+// shows its labels on a panel that never appears, the scroll bar's cover stays as it is).
+enum class BarMode : int { Never = 0, Always = 1, AutoHide = 2 };
+
+// What Ctrl+B, Ctrl+I and Ctrl+U write (formats). A load clamps the stored number into
+// these.
+enum class MarkupStyle : int { None = 0, Html = 1, BBCode = 2 };
+
+// The document the editor opens at start-up when the command line names none (openlst).
+// Any other stored number opens nothing, and is kept as it was read.
+enum class StartupDocument : int { NewFile = 0, LastFile = 1, TodaysDiary = 2, LastDiaryPage = 3 };
+
+// The program-wide settings variables, one per value of the general key (named after
+// it; the diary value is diaryDir), plus the auto-correct and auto-text lists. Every
+// value's default, range and correction is declared once, in the settings table
+// (settingstable.cpp); a Settings made fresh holds a fresh user's values.
 struct Settings
 {
+    Settings();
+
     // Slots 0 to 2048 of each list.
     static constexpr int kListSlots = 2049;
     // 240 twips (12 pt) of space after each paragraph when paragraph spacing is on.
     static constexpr int kParagraphSpacingTwips = 240;
 
-    int restore = 0;
-    int restpar = 0;
-    int restmin = 0;
-    int use_scratch = 0;
-    int scrollbar = 0;
-    int cron_use = 0;
-    int cron_pause = 20;
-    int show_status = 0;
-    int width = 0;
-    int show_char = 0;
-    int show_word = 0;
-    int show_para = 0;
-    int show_page = 0;
-    int formats = 0;
-    int deadlines = 0;
-    int spelltype = 0;
+    bool restore{};
+    bool restpar{};
+    bool restmin{};
+    bool use_scratch{};
+    BarMode scrollbar{};
+    bool cron_use{};
+    // Seconds without a keystroke before the writing timer pauses.
+    int cron_pause{};
+    BarMode show_status{};
+    // The text column's width in per cent of the window, as stored (see widthInRange).
+    int width{};
+    bool show_char{};
+    bool show_word{};
+    bool show_para{};
+    bool show_page{};
+    MarkupStyle formats{};
+    bool deadlines{};
+    bool spelltype{};
     QString diaryDir;
-    int savepar = 0;
-    int savemin = 0;
-    int showmru = 0;
-    int openlst = 0;
-    QString txtfont = QStringLiteral("Courier New");
-    int txtsize = 12;
-    int txtfore = 0x4080FF; // RGB(255,128,64): red + 256 * green + 65536 * blue
-    int txtback = 0;        // RGB(0,0,0)
-    int txtpara = 1;
-    int txtbold = 0;
-    int txtital = 0;
-    int txtcore = 0;
-    int txttext = 0;
-    int alarmhh = 0;
-    int alarmmm = 0;
-    int perpage = 24;
+    bool savepar{};
+    bool savemin{};
+    bool showmru{};
+    StartupDocument openlst{};
+    QString txtfont;
+    // Points.
+    int txtsize{};
+    QColor txtfore;
+    QColor txtback;
+    bool txtpara{};
+    bool txtbold{};
+    bool txtital{};
+    bool txtcore{};
+    bool txttext{};
+    int alarmhh{};
+    int alarmmm{};
+    // Lines per page for the page count.
+    int perpage{};
 
     QStringList acFind = emptyList();
     QStringList acReplace = emptyList();

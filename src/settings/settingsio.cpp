@@ -4,51 +4,13 @@
 #include "platform/store/settingsstore.h"
 #include "settings/settingstable.h"
 
-#include <QDir>
-
-#include <limits>
-
 namespace calmdesk {
 
 namespace {
 
-constexpr QChar kSeparator = QLatin1Char('/');
-
-// A number value as the program reads it: an absent or empty value is 0, and so is one
-// that is not decimal text (it is treated as absent rather than stopping the load).
-int numberFromText(const QString &text)
-{
-    bool ok = false;
-    const qlonglong value = text.toLongLong(&ok, 10);
-    if (!ok)
-        return 0;
-    if (value > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return int(value);
-}
-
 QString slotName(char prefix, int n)
 {
     return QLatin1Char(prefix) + QString::number(n);
-}
-
-// The stored diary folder when it still exists (with a trailing separator), else empty.
-QString storedDiaryFolder(QString d)
-{
-    if (d.size() > 1) {
-        const qsizetype len = d.size();
-        // A folder stored with a doubled separator before its last character loses the
-        // last two characters.
-        if (len >= 4 && d.at(len - 4) == kSeparator && d.at(len - 3) == kSeparator)
-            d.chop(2);
-        if (!d.endsWith(kSeparator))
-            d += kSeparator;
-        if (!QDir(d).exists())
-            d.clear();
-    }
-    return d;
 }
 
 void readLists(const SettingsStore &store, const QString &root, Settings &s)
@@ -75,38 +37,25 @@ void readLists(const SettingsStore &store, const QString &root, Settings &s)
     }
 }
 
-void readGeneralValues(const SettingsStore &store, const QString &key,
-                       std::span<const GeneralValue> values, Settings &s)
+void readRows(const SettingsStore &store, const QString &key, std::span<const SettingRow> rows,
+              const QString &dataHome, Settings &s)
 {
-    for (const GeneralValue &v : values) {
-        if (!v.loaded || v.kind != GeneralValue::Kind::Number)
-            continue;
-        int value = numberFromText(store.regReadNumberText(key, v.name));
-        if (v.correctLoaded)
-            value = v.correctLoaded(value);
-        s.*(v.number) = value;
+    for (const SettingRow &row : rows) {
+        if (row.loaded)
+            row.load(s, store.regReadString(key, row.name), dataHome);
     }
 }
 
-bool writeGeneralValues(SettingsStore &store, const QString &key,
-                        std::span<const GeneralValue> values, const Settings &s)
+bool writeRows(SettingsStore &store, const QString &key, std::span<const SettingRow> rows,
+               const Settings &s)
 {
     bool ok = true;
-    for (const GeneralValue &v : values) {
-        const QString data = v.kind == GeneralValue::Kind::Number
-                                 ? QString::number(uint(s.*(v.number)))
-                                 : s.*(v.text);
-        ok = store.regWriteString(key, v.name, data) && ok;
-    }
+    for (const SettingRow &row : rows)
+        ok = store.regWriteString(key, row.name, row.store(s)) && ok;
     return ok;
 }
 
 } // namespace
-
-QStringList Settings::emptyList()
-{
-    return QStringList(kListSlots);
-}
 
 QString generalKey(const QString &root)
 {
@@ -121,46 +70,15 @@ QString autotextKey(const QString &root)
     return root + QStringLiteral("\\autotext");
 }
 
-QString defaultDiaryFolder(const QString &dataHome)
-{
-    QString d = dataHome;
-    if (!d.endsWith(kSeparator))
-        d += kSeparator;
-    d += QStringLiteral("Calmdesk");
-    QDir().mkdir(d);
-    d += QStringLiteral("/Diary");
-    QDir().mkdir(d);
-    // Failures to create are ignored: later file operations there report their own.
-    return d;
-}
-
 Settings loadSettings(const SettingsStore &store, const QString &root, const QString &dataHome)
 {
+    // The values not read (the alarm's) keep a fresh user's: the alarm is off.
     Settings s;
     const QString general = generalKey(root);
-
-    readGeneralValues(store, general, leadingGeneralValues(), s);
-
-    s.diaryDir =
-        storedDiaryFolder(trimmed(store.regReadNumberText(general, QStringLiteral("diary"))));
-    if (s.diaryDir.size() < 2)
-        s.diaryDir = defaultDiaryFolder(dataHome);
-
-    s.txtfont = store.regReadString(general, QStringLiteral("txtfont"));
-    if (store.regReadString(general, QStringLiteral("txtpara")).isEmpty())
-        s.txtpara = 1;
-    if (trimmed(s.txtfont).isEmpty())
-        s.txtfont = QStringLiteral("Courier New");
-    if (s.txtfore == s.txtback) {
-        s.txtfore = colorValue(255, 128, 64);
-        s.txtback = colorValue(0, 0, 0);
-    }
-
+    readRows(store, general, leadingSettingRows(), dataHome, s);
     readLists(store, root, s);
-
-    readGeneralValues(store, general, trailingGeneralValues(), s);
-    s.alarmhh = 0;
-    s.alarmmm = 0;
+    readRows(store, general, trailingSettingRows(), dataHome, s);
+    correctLoadedPair(s);
     return s;
 }
 
@@ -172,7 +90,7 @@ bool updateSettings(SettingsStore &store, const QString &root, const Settings &s
     const QString acKey = autocorrectKey(root);
     const QString atKey = autotextKey(root);
 
-    bool ok = writeGeneralValues(store, general, leadingGeneralValues(), s);
+    bool ok = writeRows(store, general, leadingSettingRows(), s);
 
     for (int n = 0; n < Settings::kListSlots; ++n) {
         const QString a = slotName('a', n);
@@ -196,7 +114,7 @@ bool updateSettings(SettingsStore &store, const QString &root, const Settings &s
     if (writeLimits)
         writeLimits(store);
 
-    ok = writeGeneralValues(store, general, trailingGeneralValues(), s) && ok;
+    ok = writeRows(store, general, trailingSettingRows(), s) && ok;
     if (!ok)
         return false;
     return batch.commit();

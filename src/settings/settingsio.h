@@ -8,9 +8,9 @@ namespace calmdesk {
 
 class SettingsStore;
 
-// Reads the settings under `root` (normally settingsRoot()), with every default and
-// correction. `dataHome` is the folder under which the default diary folder
-// "Calmdesk/Diary" is made when the stored one is missing or gone.
+// Reads the settings under `root` (normally settingsRoot()) through the settings table,
+// with every default and correction. `dataHome` is the folder under which the default
+// diary folder "Calmdesk/Diary" is made when the stored one is missing or gone.
 Settings loadSettings(const SettingsStore &store, const QString &root, const QString &dataHome);
 
 // Writes `settings` under `root` as one transaction: the general values in their order,
@@ -24,8 +24,5 @@ bool updateSettings(SettingsStore &store, const QString &root, const Settings &s
 QString generalKey(const QString &root);
 QString autocorrectKey(const QString &root);
 QString autotextKey(const QString &root);
-
-// The default diary folder under `dataHome`, created when missing.
-QString defaultDiaryFolder(const QString &dataHome);
 
 } // namespace calmdesk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/entry/storenotices.h"
 #include "app/window/tfrmmain.h"
 #include "app/window/trayicon.h"
 #include "document/documenthandler.h"
@@ -37,17 +38,22 @@ struct MainWindowFixture
     MainWindowFixture()
     {
         IsolatedEnvironment::current()->reset();
+        reopenStore();
+    }
+
+    // Opens the user's store again, as a new start finds it (the window is not made yet).
+    void reopenStore()
+    {
+        store.reset();
         store = std::make_unique<SqliteSettingsStore>(SqliteSettingsStore::defaultPath());
     }
 
     TfrmMain &window()
     {
         if (!m_window)
-            m_window = std::make_unique<TfrmMain>(
-                TfrmMain::Services{*store, messages, dialogs, opener,
-                                   IsolatedEnvironment::current()->dataHome(), [this] {
-                                       return trayAvailable;
-                                   }});
+            m_window = std::make_unique<TfrmMain>(TfrmMain::Services{
+                *store, messages, dialogs, opener, IsolatedEnvironment::current()->dataHome(),
+                storeNotices(*store), [this] { return trayAvailable; }});
         return *m_window;
     }
 

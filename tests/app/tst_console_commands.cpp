@@ -1,6 +1,7 @@
 #include "testmain.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -36,6 +37,24 @@ Run runCalmdesk(const QStringList &arguments)
 }
 
 const QString kGeneral = QStringLiteral("Software\\Osmira\\v11\\Settings\\general");
+
+QString settingsFile()
+{
+    return IsolatedEnvironment::current()->configHome() + QStringLiteral("/calmdesk/settings.db");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -115,6 +134,19 @@ private slots:
         const Run query = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("query"), kGeneral,
                                        QStringLiteral("txtfont")});
         QCOMPARE(query.out.trimmed(), QStringLiteral("Liberation \"Mono\""));
+    }
+
+    // A command on a store that lives in memory would report a success that is none.
+    void unusableStoreRefusesTheCommand()
+    {
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        writeFile(folder, QByteArray("in the way"));
+        const Run add = runCalmdesk({QStringLiteral("--reg"), QStringLiteral("add"), kGeneral,
+                                     QStringLiteral("width"), QStringLiteral("75")});
+        QCOMPARE(add.exitCode, 1);
+        QVERIFY2(add.err.contains(QStringLiteral("calmdesk: ")) && add.err.contains(settingsFile()),
+                 qPrintable(add.err));
+        QCOMPARE(readFile(folder), QByteArray("in the way"));
     }
 };
 

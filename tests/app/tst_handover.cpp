@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 
 #include <csignal>
@@ -131,6 +132,30 @@ private slots:
             // Nothing is left holding the lock: the next start is an editor again.
             QVERIFY(!QFileInfo::exists(socketPath()));
         }
+    }
+
+    // A second start has no window: what became of its settings file goes to standard
+    // error. Here its configuration folder is blocked, so it runs on its defaults.
+    void secondStartSaysWhatBecameOfItsSettings()
+    {
+        const QString a = writeFile("notes.txt", "notes");
+        startFirst({a});
+        const QString blocked = IsolatedEnvironment::current()->root() + "/blocked";
+        QVERIFY(QDir().mkpath(blocked));
+        QFile inTheWay(blocked + "/calmdesk");
+        QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+        inTheWay.close();
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", blocked);
+        second.setProcessEnvironment(env);
+        second.start(calmdesk::test::calmdeskExecutable(), {a});
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        const QString err = QString::fromUtf8(second.readAllStandardError());
+        QVERIFY2(err.contains("calmdesk: ") && err.contains(blocked + "/calmdesk/settings.db"),
+                 qPrintable(err));
+        endFirst();
     }
 
     void secondStartWithoutAnEditorRunningBecomesTheEditor()

@@ -148,7 +148,7 @@ private slots:
         QFETCH(QString, tag);
         QFETCH(bool, swallowed);
         const KeyDownDecision decision =
-            txtMainKeyDown(key, Qt::KeyboardModifiers(modifiers), formats);
+            txtMainKeyDown(key, Qt::KeyboardModifiers(modifiers), MarkupStyle(formats));
         QCOMPARE(int(decision.action), action);
         QCOMPARE(decision.tag, tag);
         QCOMPARE(decision.swallow, swallowed);

@@ -8,11 +8,14 @@
 #include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
 #include "platform/session/terminationwatcher.h"
+#include "statuslabels.h"
 #include "testmain.h"
 
 #include <QAbstractScrollArea>
 #include <QClipboard>
 #include <QDate>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -32,7 +35,9 @@
 #include <functional>
 
 using namespace calmdesk;
+using calmdesk::test::IsolatedEnvironment;
 using calmdesk::test::MainWindowFixture;
+using calmdesk::test::statusLabel;
 
 namespace {
 
@@ -82,7 +87,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Calmdesk"));
         QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w.geometry(), QGuiApplication::primaryScreen()->geometry());
-        QCOMPARE(w.fileLabel()->text(), QStringLiteral("(untitled)"));
+        QCOMPARE(statusLabel(&w, "lblFile")->text(), QStringLiteral("(untitled)"));
         QVERIFY(w.document()->curFile().isEmpty());
         QVERIFY(w.document()->isSaved());
 
@@ -96,6 +101,45 @@ private slots:
         QCOMPARE(w.textColumn()->width(), expectedWidth);
         QCOMPARE(w.textColumn()->x(), (w.width() - expectedWidth) / 2);
         QVERIFY(!f.store->keyExists(f.general())); // nothing written by merely starting
+    }
+
+    // A user with no configuration or data folder at all.
+    void freshHomeGetsItsFolders()
+    {
+        MainWindowFixture f;
+        IsolatedEnvironment::current()->pointAtMissingFolders();
+        f.reopenStore();
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QVERIFY(f.messages.shown.isEmpty());
+        QVERIFY(QFileInfo(SqliteSettingsStore::defaultPath()).isFile());
+        QCOMPARE(w.settings().diaryDir,
+                 IsolatedEnvironment::current()->dataHome() + QStringLiteral("/Calmdesk/Diary"));
+        QVERIFY(QFileInfo(w.settings().diaryDir).isDir());
+        // The folders made are the user's alone.
+        const QFileInfo data(IsolatedEnvironment::current()->dataHome());
+        QCOMPARE(data.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    }
+
+    void damagedSettingsAreToldOnceAtStartUp()
+    {
+        MainWindowFixture f;
+        f.store.reset();
+        QFile file(SqliteSettingsStore::defaultPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("not a database").repeated(100));
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged")));
+        f.reopenStore();
+        TfrmMain &w = f.window();
+        w.FormCreate({});
+        QCOMPARE(f.messages.shown.size(), 1);
+        const Message &notice = f.messages.shown.constFirst();
+        QCOMPARE(notice.icon, Message::Icon::Information);
+        QVERIFY(notice.text.contains(f.store->setAsidePath()));
+        QVERIFY(QFileInfo(f.store->setAsidePath()).isFile());
+        // The window runs on the new, empty store.
+        QCOMPARE(w.settings().txtfont, QStringLiteral("Courier New"));
     }
 
     void storedLookIsApplied()
@@ -369,9 +413,9 @@ private slots:
         TfrmMain &w = f.window();
         QVERIFY(f.start({a}));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QVERIFY(w.fileLabel()->isVisible());
-        QCOMPARE(w.fileLabel()->text(), QStringLiteral("a.txt"));
-        QTest::mouseClick(w.fileLabel(), Qt::RightButton);
+        QVERIFY(statusLabel(&w, "lblFile")->isVisible());
+        QCOMPARE(statusLabel(&w, "lblFile")->text(), QStringLiteral("a.txt"));
+        QTest::mouseClick(statusLabel(&w, "lblFile"), Qt::RightButton);
         QMenu *menu = w.document()->mnuFile();
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(!menu->actions().at(2)->isEnabled()); // "&Save": nothing to save
@@ -390,20 +434,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         StatusPanel *status = w.statusPanel();
         QVERIFY(status->isVisible());
-        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 1/0"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        QCOMPARE(statusLabel(status, "lblWord")->text(), QStringLiteral("Words: 1/0"));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(192, 192, 192));
 
         w.textColumn()->setFocus();
         w.textColumn()->setCaret(5);
         QTest::keyClicks(w.focusWidget(), " beta");
-        QCOMPARE(status->lblWord->text(), QStringLiteral("Words: 2/0"));
-        QCOMPARE(status->lblChar->text(), QStringLiteral("Characters: 10 (9)/0"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-        QCOMPARE(status->lblHelp->text(), QStringLiteral("Press F1 for Help."));
+        QCOMPARE(statusLabel(status, "lblWord")->text(), QStringLiteral("Words: 2/0"));
+        QCOMPARE(statusLabel(status, "lblChar")->text(), QStringLiteral("Characters: 10 (9)/0"));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(0, 255, 0));
+        QCOMPARE(statusLabel(status, "lblHelp")->text(), QStringLiteral("Press F1 for Help."));
 
         pressCtrl(w, Qt::Key_S);
         QCOMPARE(f.readFile(a), QByteArray("alpha beta"));
-        QCOMPARE(w.fileLabel()->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        QCOMPARE(statusLabel(&w, "lblFile")->palette().color(QPalette::WindowText),
+                 QColor(192, 192, 192));
     }
 
     void documentLimitsTravelWithTheDocument()
@@ -415,11 +462,11 @@ private slots:
         f.store->regWriteString(settingsRoot() + "\\limits", a + ":limword", "3");
         TfrmMain &w = f.window();
         QVERIFY(f.start({a}));
-        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 3/3"));
-        QCOMPARE(w.statusPanel()->lblWord->palette().color(QPalette::WindowText),
+        QCOMPARE(statusLabel(&w, "lblWord")->text(), QStringLiteral("Words: 3/3"));
+        QCOMPARE(statusLabel(&w, "lblWord")->palette().color(QPalette::WindowText),
                  QColor(0, 255, 0));
         pressCtrl(w, Qt::Key_N);
-        QCOMPARE(w.statusPanel()->lblWord->text(), QStringLiteral("Words: 0/0"));
+        QCOMPARE(statusLabel(&w, "lblWord")->text(), QStringLiteral("Words: 0/0"));
     }
 
     void enterStartsAParagraphInTheSameLook()

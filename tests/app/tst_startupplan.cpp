@@ -98,7 +98,7 @@ private slots:
 
         QString searchedFolder;
         FirstDocumentInputs in;
-        in.openlst = openlst;
+        in.openlst = StartupDocument(openlst);
         in.lastKnown = lastKnown;
         in.diaryDir = "/diary";
         in.today = QDate(2026, 12, 8);
@@ -117,7 +117,7 @@ private slots:
     void noDiaryPageLeavesTheUntitledDocument()
     {
         FirstDocumentInputs in;
-        in.openlst = 3;
+        in.openlst = StartupDocument::LastDiaryPage;
         in.diaryDir = "/diary/";
         in.findNewestFile = [](const QString &, const QString &) {
             return QString();

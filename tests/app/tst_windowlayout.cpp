@@ -130,10 +130,10 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("height");
-        QTest::newRow("always shown: 26 pixels kept free") << int(StatusLineMode::Always) << 774;
-        QTest::newRow("never shown: full height") << int(StatusLineMode::Never) << 800;
+        QTest::newRow("always shown: 26 pixels kept free") << int(BarMode::Always) << 774;
+        QTest::newRow("never shown: full height") << int(BarMode::Never) << 800;
         QTest::newRow("under the pointer: full height, the line covers the text")
-            << int(StatusLineMode::UnderPointer) << 800;
+            << int(BarMode::AutoHide) << 800;
     }
 
     void textHeightFollowsTheStatusMode()
@@ -141,7 +141,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, height);
         LayoutState state;
-        state.showStatus = StatusLineMode(mode);
+        state.showStatus = BarMode(mode);
         QCOMPARE(layoutInside(QSize(1000, 800), state).txtMain.height(), height);
     }
 
@@ -238,9 +238,9 @@ private slots:
 
     void scrollCoverFixedByTheSetting()
     {
-        QCOMPARE(fixedScrollCoverVisibility(ScrollBarMode::Never), std::optional<bool>(true));
-        QCOMPARE(fixedScrollCoverVisibility(ScrollBarMode::Always), std::optional<bool>(false));
-        QVERIFY(!fixedScrollCoverVisibility(ScrollBarMode::UnderPointer).has_value());
+        QCOMPARE(fixedScrollCoverVisibility(BarMode::Never), std::optional<bool>(true));
+        QCOMPARE(fixedScrollCoverVisibility(BarMode::Always), std::optional<bool>(false));
+        QVERIFY(!fixedScrollCoverVisibility(BarMode::AutoHide).has_value());
     }
 
     void wheelScrollsThreeLinesPerNotch_data()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "document/documenthandler.h"
+#include "goals/statuspanel.h"
 #include "isolatedenvironment.h"
 #include "platform/dialogs/messageboxes.h"
 #include "platform/shell/urlopener.h"
 #include "platform/text/textcontrol.h"
 #include "scripteddialogs.h"
+#include "statuslabels.h"
 
 #include <QColor>
 #include <QDir>
@@ -69,7 +71,7 @@ inline const QString kSaveFailed = QStringLiteral(
 inline const QColor kGrey(192, 192, 192);
 inline const QColor kLime(0, 255, 0);
 
-// The window's part in a test: the real text control and label, scripted dialogs, and
+// The window's part in a test: the real text control and status line, scripted dialogs, and
 // the text-change wiring the window makes (a changed text marks the document changed).
 struct HandlerFixture
 {
@@ -106,11 +108,13 @@ struct HandlerFixture
 
     QWidget window;
     TextControl *txtMain = new TextControl(TextKind::Uniform, &window);
-    QLabel *lblFile = new QLabel(&window);
+    StatusPanel *pctStatus = new StatusPanel(&window);
+    // The document's name in the status line, where the writer reads it.
+    StatusLabel *lblFile = statusLabel(pctStatus, "lblFile");
     ScriptedMessageBoxes messages;
     ScriptedFileDialogs dialogs;
     RecordingOpener opener;
-    DocumentHandler handler{txtMain, lblFile, messages, dialogs, opener};
+    DocumentHandler handler{txtMain, pctStatus, messages, dialogs, opener};
     QString lastSeenText;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/text/displaylinecounter.h"
 #include "platform/text/textcontrol.h"
 #include "settings/settings.h"
+#include "statuslabels.h"
 #include "testmain.h"
 
 #include <QRandomGenerator>
@@ -19,6 +20,7 @@
 
 using namespace calmdesk;
 using calmdesk::test::IsolatedEnvironment;
+using calmdesk::test::statusLabel;
 
 namespace {
 
@@ -51,6 +53,8 @@ class GoalsControllerTest : public QObject
     QString curFile;
     Settings settings;
 
+    StatusLabel *label(const char *name) const { return statusLabel(pctStatus, name); }
+
     void typeText(const QString &text) { QTest::keyClicks(txtMain->focusProxy(), text); }
     void tickCron(qint64 ms)
     {
@@ -77,8 +81,8 @@ class GoalsControllerTest : public QObject
         auto state = [](const StatusLabel *label) {
             return LabelState{label->text(), label->tone()};
         };
-        return {state(pctStatus->lblWord), state(pctStatus->lblChar), state(pctStatus->lblPara),
-                state(pctStatus->lblPage), state(pctStatus->lblDeadline)};
+        return {state(label("lblWord")), state(label("lblChar")), state(label("lblPara")),
+                state(label("lblPage")), state(label("lblDeadline"))};
     }
 
 private slots:
@@ -89,8 +93,8 @@ private slots:
         clock = FakeGoalsClock();
         curFile.clear();
         settings = Settings();
-        settings.show_status = 1;
-        settings.show_word = settings.show_char = settings.show_para = settings.show_page = 1;
+        settings.show_status = BarMode::Always;
+        settings.show_word = settings.show_char = settings.show_para = settings.show_page = true;
 
         window = std::make_unique<QWidget>();
         auto *layout = new QVBoxLayout(window.get());
@@ -116,38 +120,38 @@ private slots:
     void typingMovesTheCounts()
     {
         typeText("Hello, world.");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 2/0"));
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 13 (10)/0"));
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 1/0"));
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 1/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 2/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 13 (10)/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 1/0"));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: 1/0"));
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/0"));
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/0"));
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/0"));
         typeText("x");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/0"));
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 14 (11)/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 14 (11)/0"));
         QCOMPARE(shownReport(), recountedReport());
     }
 
     void changeHandlerRunsItsStepsInOrder()
     {
-        settings.txtcore = 1;
+        settings.txtcore = true;
         goals->applySettings(settings);
         QStringList steps;
         connect(goals, &GoalsController::spellTimerStopRequested, this,
                 [&] { steps << "stop spelling"; });
         connect(goals, &GoalsController::textEdited, this, [&] {
             steps << "edited";
-            QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/0"));
+            QCOMPARE(label("lblWord")->text(), QString("Words: 0/0"));
         });
         connect(goals, &GoalsController::autoCorrectRequested, this, [&] {
             steps << "auto-correct";
-            QCOMPARE(pctStatus->lblHelp->text(), QString("Press F1 for Help."));
+            QCOMPARE(label("lblHelp")->text(), QString("Press F1 for Help."));
         });
         connect(goals, &GoalsController::spellTimerRestartRequested, this, [&] {
             steps << "restart spelling";
-            QCOMPARE(pctStatus->lblWord->text(), QString("Words: 1/0"));
+            QCOMPARE(label("lblWord")->text(), QString("Words: 1/0"));
         });
         typeText("a");
         QCOMPARE(steps,
@@ -184,12 +188,12 @@ private slots:
         QSignalSpy edited(goals, &GoalsController::textEdited);
         reCopy.setText("copied text");
         QCOMPARE(edited.count(), 0);
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 0/0"));
     }
 
     void autoCorrectReplacementIsCountedAndSeen()
     {
-        settings.txtcore = 1;
+        settings.txtcore = true;
         goals->applySettings(settings);
         int corrections = 0;
         connect(goals, &GoalsController::autoCorrectRequested, this, [&] {
@@ -206,7 +210,7 @@ private slots:
         QCOMPARE(corrections, 1);
         // The typed keys and the replacement inside the last one.
         QCOMPARE(edited.count(), 5);
-        QCOMPARE(pctStatus->lblChar->text(), QString("Characters: 4 (3)/0"));
+        QCOMPARE(label("lblChar")->text(), QString("Characters: 4 (3)/0"));
         QCOMPARE(shownReport(), recountedReport());
     }
 
@@ -220,24 +224,24 @@ private slots:
         goals->saveLimits();
         QCOMPARE(store->regReadString(settingsRoot() + "\\limits", kNovel + ":limword"),
                  QString("3"));
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 0/3"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: 0/3"));
 
         typeText("one two");
-        QCOMPARE(fontColour(pctStatus->lblWord), kGrey);
+        QCOMPARE(fontColour(label("lblWord")), kGrey);
         typeText(" six");
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/3"));
-        QCOMPARE(fontColour(pctStatus->lblWord), kLime);
-        QCOMPARE(fontColour(pctStatus->lblPara), kGrey);
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/3"));
+        QCOMPARE(fontColour(label("lblWord")), kLime);
+        QCOMPARE(fontColour(label("lblPara")), kGrey);
         QTest::keyClick(txtMain->focusProxy(), Qt::Key_Return);
-        QCOMPARE(pctStatus->lblPara->text(), QString("Paragraphs: 2/1"));
-        QCOMPARE(fontColour(pctStatus->lblPara), kLime);
+        QCOMPARE(label("lblPara")->text(), QString("Paragraphs: 2/1"));
+        QCOMPARE(fontColour(label("lblPara")), kLime);
 
         // Another document has none: the labels follow at once.
         curFile = "/home/writer/other.txt";
         goals->loadLimits();
         QCOMPARE(goals->limits(), DocumentLimits());
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: 3/0"));
-        QCOMPARE(fontColour(pctStatus->lblWord), kGrey);
+        QCOMPARE(label("lblWord")->text(), QString("Words: 3/0"));
+        QCOMPARE(fontColour(label("lblWord")), kGrey);
 
         curFile = kNovel;
         goals->loadLimits();
@@ -259,7 +263,7 @@ private slots:
 
     void deadlineCountsDownAcrossMidnight()
     {
-        settings.deadlines = 1;
+        settings.deadlines = true;
         goals->applySettings(settings);
         DocumentLimits limits;
         limits.deadlineDay = 2;
@@ -267,17 +271,17 @@ private slots:
         limits.deadlineYear = 2026;
         goals->setLimits(limits);
         goals->updateStatus();
-        QCOMPARE(pctStatus->lblDeadline->text(), QString());
+        QCOMPARE(label("lblDeadline")->text(), QString());
 
         curFile = kNovel;
         clock.now = QDateTime(QDate(2026, 12, 1), QTime(23, 59, 58));
         goals->updateStatus();
-        QCOMPARE(pctStatus->lblDeadline->text(), QString("1 day remaining"));
-        QCOMPARE(fontColour(pctStatus->lblDeadline), kGrey);
+        QCOMPARE(label("lblDeadline")->text(), QString("1 day remaining"));
+        QCOMPARE(fontColour(label("lblDeadline")), kGrey);
         clock.advance(2 * kSecond);
         typeText("x");
-        QCOMPARE(pctStatus->lblDeadline->text(), QString("Deadline reached (2-12-2026)"));
-        QCOMPARE(fontColour(pctStatus->lblDeadline), QColor(244, 130, 6));
+        QCOMPARE(label("lblDeadline")->text(), QString("Deadline reached (2-12-2026)"));
+        QCOMPARE(fontColour(label("lblDeadline")), QColor(244, 130, 6));
     }
 
     void pagesFollowWrappedLines()
@@ -287,13 +291,13 @@ private slots:
         txtMain->setText(QStringList(60, "word").join(' '));
         const int wide = txtMain->displayLineCount();
         QVERIFY(wide >= 1);
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: %1/0").arg(wide / 2 + 1));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: %1/0").arg(wide / 2 + 1));
 
         window->resize(200, 500);
         QTRY_VERIFY(txtMain->displayLineCount() > wide + 2);
         goals->updateStatus();
         const int narrow = txtMain->displayLineCount();
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: %1/0").arg(narrow / 2 + 1));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: %1/0").arg(narrow / 2 + 1));
     }
 
     // A novel's lines are counted in the background: until then the page figure stays
@@ -303,14 +307,14 @@ private slots:
         settings.perpage = 2;
         goals->applySettings(settings);
         txtMain->setText("one\r\ntwo\r\nthree\r\nfour\r\nfive");
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 3/0"));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: 3/0"));
 
         QSignalSpy counted(txtMain, &TextControl::displayLinesCounted);
         const QString paragraph = QStringList(40, "words").join(' ');
         const QStringList novel(int(DisplayLineCounter::kCountAtOnceCharacters / 100), paragraph);
         txtMain->setText(novel.join("\r\n"));
-        QCOMPARE(pctStatus->lblPage->text(), QString("Pages: 3/0"));
-        QCOMPARE(pctStatus->lblWord->text(), QString("Words: %1/0").arg(40 * novel.size()));
+        QCOMPARE(label("lblPage")->text(), QString("Pages: 3/0"));
+        QCOMPARE(label("lblWord")->text(), QString("Words: %1/0").arg(40 * novel.size()));
 
         QVERIFY(counted.wait(20000));
         QCOMPARE(shownReport(), recountedReport());
@@ -319,10 +323,10 @@ private slots:
 
     void writingTimerRunsPausesAndResumes()
     {
-        settings.cron_use = 1;
+        settings.cron_use = true;
         settings.cron_pause = 20;
         goals->applySettings(settings);
-        QLabel *lblCron = pctStatus->lblCron;
+        QLabel *lblCron = label("lblCron");
         QVERIFY(lblCron->isVisible());
         QVERIFY(goals->cronTimer()->isActive());
         QCOMPARE(goals->cronTimer()->interval(), 200);
@@ -348,7 +352,7 @@ private slots:
         tickCron(kSecond);
         QCOMPARE(lblCron->text(), QString("00:00:01"));
 
-        settings.cron_use = 0;
+        settings.cron_use = false;
         goals->applySettings(settings);
         QVERIFY(!lblCron->isVisible());
         QVERIFY(!goals->cronTimer()->isActive());
@@ -359,7 +363,7 @@ private slots:
         settings.alarmhh = 1;
         settings.alarmmm = 5;
         goals->applySettings(settings);
-        QLabel *lblAlarm = pctStatus->lblAlarm;
+        QLabel *lblAlarm = label("lblAlarm");
         QCOMPARE(lblAlarm->text(), QString("Countdown: 1:05"));
         QCOMPARE(fontColour(lblAlarm), kWhite);
         QVERIFY(goals->alarmTimer()->isActive());
@@ -375,7 +379,7 @@ private slots:
 
     void noAlarmLeavesTheLabelAlone()
     {
-        QCOMPARE(pctStatus->lblAlarm->text(), QString("   "));
+        QCOMPARE(label("lblAlarm")->text(), QString("   "));
         QVERIFY(!goals->alarmTimer()->isActive());
         settings.alarmhh = 0;
         settings.alarmmm = 3;
@@ -383,21 +387,21 @@ private slots:
         settings.alarmmm = 0;
         goals->applySettings(settings);
         QVERIFY(!goals->alarmTimer()->isActive());
-        QCOMPARE(pctStatus->lblAlarm->text(), QString("Countdown: 0:03"));
+        QCOMPARE(label("lblAlarm")->text(), QString("Countdown: 0:03"));
     }
 
     void clockShowsTheTimeAllTheTime()
     {
         // The writing timer shows nothing until it is switched on and ticks.
-        QCOMPARE(pctStatus->lblCron->text(), QString(" "));
-        QCOMPARE(pctStatus->lblTime->text(), QString("10:20:30"));
+        QCOMPARE(label("lblCron")->text(), QString(" "));
+        QCOMPARE(label("lblTime")->text(), QString("10:20:30"));
         QVERIFY(goals->clockTimer()->isActive());
         clock.advance(61 * kSecond);
         goals->tmrClockTimer();
-        QCOMPARE(pctStatus->lblTime->text(), QString("10:21:31"));
+        QCOMPARE(label("lblTime")->text(), QString("10:21:31"));
         clock.now = QDateTime(QDate(2026, 12, 1), QTime(23, 5, 0));
         goals->tmrClockTimer();
-        QCOMPARE(pctStatus->lblTime->text(), QString("23:05:00"));
+        QCOMPARE(label("lblTime")->text(), QString("23:05:00"));
     }
 
     // The counts kept per paragraph match a plain recount after every kind of edit the

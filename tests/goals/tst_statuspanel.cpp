@@ -2,6 +2,7 @@
 #include "goals/statuspanel.h"
 #include "goals/statusreport.h"
 #include "settings/settings.h"
+#include "statuslabels.h"
 #include "testmain.h"
 
 #include <QAccessible>
@@ -9,6 +10,7 @@
 #include <QTest>
 
 using namespace calmdesk;
+using calmdesk::test::statusLabel;
 
 namespace {
 
@@ -29,6 +31,8 @@ class StatusPanelTest : public QObject
 
     StatusPanel *panel = nullptr;
 
+    StatusLabel *label(const char *name) const { return statusLabel(panel, name); }
+
 private slots:
     void init()
     {
@@ -47,16 +51,16 @@ private slots:
             const char *caption;
             QColor colour;
         } expected[] = {
-            {panel->lblWord, "Words: 0/0", QColor(128, 128, 128)},
-            {panel->lblChar, "Characters: 0/0", QColor(128, 128, 128)},
-            {panel->lblPara, "Paragraphs: 0/0", QColor(128, 128, 128)},
-            {panel->lblPage, "Pages: 0/0", QColor(128, 128, 128)},
-            {panel->lblHelp, "Press F1 for help.", QColor(0, 255, 0)},
-            {panel->lblDeadline, " ", QColor(128, 128, 128)},
-            {panel->lblFile, "(untitled)", QColor(128, 128, 128)},
-            {panel->lblAlarm, "   ", QColor(128, 128, 128)},
-            {panel->lblTime, "00:00:00 am", QColor(128, 128, 128)},
-            {panel->lblCron, "00:00:00", QColor(255, 255, 255)},
+            {label("lblWord"), "Words: 0/0", QColor(128, 128, 128)},
+            {label("lblChar"), "Characters: 0/0", QColor(128, 128, 128)},
+            {label("lblPara"), "Paragraphs: 0/0", QColor(128, 128, 128)},
+            {label("lblPage"), "Pages: 0/0", QColor(128, 128, 128)},
+            {label("lblHelp"), "Press F1 for help.", QColor(0, 255, 0)},
+            {label("lblDeadline"), " ", QColor(128, 128, 128)},
+            {label("lblFile"), "(untitled)", QColor(128, 128, 128)},
+            {label("lblAlarm"), "   ", QColor(128, 128, 128)},
+            {label("lblTime"), "00:00:00 am", QColor(128, 128, 128)},
+            {label("lblCron"), "00:00:00", QColor(255, 255, 255)},
         };
         for (const auto &e : expected) {
             QCOMPARE(e.label->text(), QString(e.caption));
@@ -67,17 +71,17 @@ private slots:
             QCOMPARE(e.label->font().families().value(0), QString("Tahoma"));
         }
         QCOMPARE(panel->palette().color(QPalette::Window), kBackground);
-        QVERIFY(panel->lblCron->font().bold());
-        QVERIFY(!panel->lblWord->font().bold());
-        QVERIFY(!panel->lblCron->isVisible());
+        QVERIFY(label("lblCron")->font().bold());
+        QVERIFY(!label("lblWord")->font().bold());
+        QVERIFY(!label("lblCron")->isVisible());
         QCOMPARE(panel->height(), 24);
     }
 
     void hints()
     {
-        QCOMPARE(panel->lblFile->toolTip(), QString("Click here for Recent Files"));
-        QCOMPARE(panel->lblTime->toolTip(), QString("Diary pages"));
-        QCOMPARE(panel->lblCron->toolTip(), QString("Time spent writing"));
+        QCOMPARE(label("lblFile")->toolTip(), QString("Click here for Recent Files"));
+        QCOMPARE(label("lblTime")->toolTip(), QString("Diary pages"));
+        QCOMPARE(label("lblCron")->toolTip(), QString("Time spent writing"));
     }
 
     void fixedPlacesFromTheLeft()
@@ -87,9 +91,10 @@ private slots:
             QLabel *label;
             QPoint at;
         } expected[] = {
-            {panel->lblWord, {24, 6}},   {panel->lblChar, {112, 6}}, {panel->lblPara, {248, 6}},
-            {panel->lblPage, {376, 6}},  {panel->lblHelp, {480, 6}}, {panel->lblDeadline, {624, 6}},
-            {panel->lblAlarm, {800, 7}},
+            {label("lblWord"), {24, 6}},   {label("lblChar"), {112, 6}},
+            {label("lblPara"), {248, 6}},  {label("lblPage"), {376, 6}},
+            {label("lblHelp"), {480, 6}},  {label("lblDeadline"), {624, 6}},
+            {label("lblAlarm"), {800, 7}},
         };
         for (const auto &e : expected)
             QCOMPARE(e.label->pos(), e.at);
@@ -101,35 +106,37 @@ private slots:
 
     void rightHandGroupFollowsTheWidthAndTheTimer()
     {
-        QCOMPARE(panel->lblTime->pos(), QPoint(kWidth - 90, 6));
-        QCOMPARE(panel->lblFile->x(), kWidth - 90 - 130);
-        QVERIFY(panel->lblFile->alignment() & Qt::AlignRight);
+        QCOMPARE(label("lblTime")->pos(), QPoint(kWidth - 90, 6));
+        QCOMPARE(label("lblFile")->x(), kWidth - 90 - 130);
+        QVERIFY(label("lblFile")->alignment() & Qt::AlignRight);
 
-        panel->setCronVisible(true);
-        const QLabel *cron = panel->lblCron;
+        panel->setTimerVisible(true);
+        const QLabel *cron = label("lblCron");
         QVERIFY(cron->isVisible());
         QCOMPARE(cron->x(), kWidth - 90 - cron->width() - 2);
-        QCOMPARE(panel->lblFile->x(), cron->x() - 130);
+        QCOMPARE(label("lblFile")->x(), cron->x() - 130);
         // The file name ends before the label to its right.
-        QVERIFY(panel->lblFile->geometry().right() < cron->x());
+        QVERIFY(label("lblFile")->geometry().right() < cron->x());
 
         panel->resize(1280, StatusPanel::kHeight);
-        QCOMPARE(panel->lblTime->x(), 1280 - 90);
-        QCOMPARE(panel->lblFile->x(), panel->lblCron->x() - 130);
+        QCOMPARE(label("lblTime")->x(), 1280 - 90);
+        QCOMPARE(label("lblFile")->x(), label("lblCron")->x() - 130);
 
-        panel->setCronVisible(false);
-        QCOMPARE(panel->lblFile->x(), 1280 - 90 - 130);
+        panel->setTimerVisible(false);
+        QCOMPARE(label("lblFile")->x(), 1280 - 90 - 130);
+        // The file menu opens at the name's right end, level with the panel's top.
+        QCOMPARE(panel->fileMenuPosition(), panel->mapToGlobal(QPoint(1280 - 90 - 130 + 126, 0)));
     }
 
     void timerThatGrowsWithItsTextNeverCoversTheClock()
     {
         // At start the timer reads a single blank; its first tick widens it.
-        panel->lblCron->display(" ", LabelTone::Quiet);
-        panel->setCronVisible(true);
-        panel->lblCron->display("00:00:05", LabelTone::Quiet);
-        const QLabel *cron = panel->lblCron;
-        QCOMPARE(cron->geometry().right() + 1 + 2, panel->lblTime->x());
-        QVERIFY(panel->lblFile->geometry().right() < cron->x());
+        panel->clearTimer();
+        panel->setTimerVisible(true);
+        panel->showTimer("00:00:05", false);
+        const QLabel *cron = label("lblCron");
+        QCOMPARE(cron->geometry().right() + 1 + 2, label("lblTime")->x());
+        QVERIFY(label("lblFile")->geometry().right() < cron->x());
     }
 
     void labelsFitTheirText()
@@ -137,9 +144,9 @@ private slots:
         StatusReport report;
         report.characters = {"Characters: 123456 (100000)/200000", LabelTone::Met};
         panel->showReport(report);
-        QVERIFY(panel->lblChar->width() >=
-                panel->lblChar->fontMetrics().horizontalAdvance(report.characters.text));
-        QCOMPARE(fontColour(panel->lblChar), QColor(0, 255, 0));
+        QVERIFY(label("lblChar")->width() >=
+                label("lblChar")->fontMetrics().horizontalAdvance(report.characters.text));
+        QCOMPARE(fontColour(label("lblChar")), QColor(0, 255, 0));
     }
 
     void reportIsPainted()
@@ -151,11 +158,11 @@ private slots:
         report.pages = {"Pages: 1/0", LabelTone::NotMet};
         report.deadline = {"Deadline reached (9-12-2026)", LabelTone::Overdue};
         panel->showReport(report);
-        QCOMPARE(panel->lblWord->text(), report.words.text);
-        QCOMPARE(fontColour(panel->lblWord), QColor(192, 192, 192));
-        QCOMPARE(fontColour(panel->lblPara), QColor(0, 255, 0));
-        QCOMPARE(panel->lblDeadline->text(), report.deadline.text);
-        QCOMPARE(fontColour(panel->lblDeadline), QColor(244, 130, 6));
+        QCOMPARE(label("lblWord")->text(), report.words.text);
+        QCOMPARE(fontColour(label("lblWord")), QColor(192, 192, 192));
+        QCOMPARE(fontColour(label("lblPara")), QColor(0, 255, 0));
+        QCOMPARE(label("lblDeadline")->text(), report.deadline.text);
+        QCOMPARE(fontColour(label("lblDeadline")), QColor(244, 130, 6));
     }
 
     // A screen reader reads what the label shows, never the component's name.
@@ -170,7 +177,7 @@ private slots:
             QVERIFY(accessible);
             QCOMPARE(accessible->text(QAccessible::Name), label->text());
         }
-        QCOMPARE(QAccessible::queryAccessibleInterface(panel->lblWord)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("lblWord"))->text(QAccessible::Name),
                  QString("Words: 12/500"));
     }
 
@@ -178,20 +185,20 @@ private slots:
     {
         QSignalSpy time(panel, &StatusPanel::timeLabelClicked);
         QSignalSpy help(panel, &StatusPanel::helpLabelClicked);
-        const QList<QLabel *> forwarding = {panel->lblWord, panel->lblChar,     panel->lblPara,
-                                            panel->lblPage, panel->lblDeadline, panel->lblAlarm,
-                                            panel->lblTime};
+        const QList<QLabel *> forwarding = {
+            label("lblWord"),     label("lblChar"),  label("lblPara"), label("lblPage"),
+            label("lblDeadline"), label("lblAlarm"), label("lblTime")};
         for (QLabel *label : forwarding)
             QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(time.count(), forwarding.size());
         QCOMPARE(help.count(), 0);
 
-        QTest::mouseClick(panel->lblHelp, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(label("lblHelp"), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(help.count(), 1);
         QCOMPARE(time.count(), forwarding.size());
 
         QSignalSpy diaryPage(panel, &StatusPanel::timeLabelDoubleClicked);
-        QTest::mouseDClick(panel->lblTime, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseDClick(label("lblTime"), Qt::LeftButton, {}, QPoint(2, 2));
         QCOMPARE(diaryPage.count(), 1);
     }
 
@@ -200,48 +207,50 @@ private slots:
         QSignalSpy up(panel, &StatusPanel::fileLabelMouseUp);
         QSignalSpy time(panel, &StatusPanel::timeLabelClicked);
         const QPoint inside(5, 3);
-        QTest::mouseClick(panel->lblFile, Qt::RightButton, {}, inside);
+        QTest::mouseClick(label("lblFile"), Qt::RightButton, {}, inside);
         QCOMPARE(up.count(), 1);
         QCOMPARE(up.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
-        QCOMPARE(up.at(0).at(1).toPoint(), panel->lblFile->mapToGlobal(inside));
+        QCOMPARE(up.at(0).at(1).toPoint(), label("lblFile")->mapToGlobal(inside));
         QCOMPARE(time.count(), 0);
     }
 
     void visibilityFromSettings_data()
     {
         QTest::addColumn<int>("showStatus");
-        QTest::addColumn<int>("deadlines");
+        QTest::addColumn<bool>("deadlines");
         QTest::addColumn<bool>("panelVisible");
         QTest::addColumn<bool>("fixedLabelsVisible");
         QTest::addColumn<bool>("deadlineVisible");
-        QTest::newRow("never") << 0 << 1 << false << false << false;
-        QTest::newRow("always") << 1 << 1 << true << true << true;
-        QTest::newRow("always, no deadline") << 1 << 0 << true << true << false;
-        QTest::newRow("auto-hide starts hidden") << 2 << 1 << false << true << true;
+        QTest::newRow("never") << 0 << true << false << false << false;
+        QTest::newRow("always") << 1 << true << true << true << true;
+        QTest::newRow("always, no deadline") << 1 << false << true << true << false;
+        QTest::newRow("auto-hide starts hidden") << 2 << true << false << true << true;
+        QTest::newRow("a stored mode out of range: labels on a panel never shown")
+            << 7 << true << false << true << true;
     }
     void visibilityFromSettings()
     {
         QFETCH(int, showStatus);
-        QFETCH(int, deadlines);
+        QFETCH(bool, deadlines);
         QFETCH(bool, panelVisible);
         QFETCH(bool, fixedLabelsVisible);
         QFETCH(bool, deadlineVisible);
         Settings s;
-        s.show_status = showStatus;
+        s.show_status = BarMode(showStatus);
         s.deadlines = deadlines;
-        s.show_word = 1;
-        s.show_char = 0;
-        s.show_para = 1;
-        s.show_page = 0;
+        s.show_word = true;
+        s.show_char = false;
+        s.show_para = true;
+        s.show_page = false;
         panel->applySettings(s);
         QCOMPARE(panel->isVisible(), panelVisible);
-        for (const QLabel *label : {panel->lblHelp, panel->lblFile, panel->lblTime})
+        for (const QLabel *label : {label("lblHelp"), label("lblFile"), label("lblTime")})
             QCOMPARE(label->isVisibleTo(panel), fixedLabelsVisible);
-        QCOMPARE(panel->lblWord->isVisibleTo(panel), fixedLabelsVisible);
-        QCOMPARE(panel->lblPara->isVisibleTo(panel), fixedLabelsVisible);
-        QVERIFY(!panel->lblChar->isVisibleTo(panel));
-        QVERIFY(!panel->lblPage->isVisibleTo(panel));
-        QCOMPARE(panel->lblDeadline->isVisibleTo(panel), deadlineVisible);
+        QCOMPARE(label("lblWord")->isVisibleTo(panel), fixedLabelsVisible);
+        QCOMPARE(label("lblPara")->isVisibleTo(panel), fixedLabelsVisible);
+        QVERIFY(!label("lblChar")->isVisibleTo(panel));
+        QVERIFY(!label("lblPage")->isVisibleTo(panel));
+        QCOMPARE(label("lblDeadline")->isVisibleTo(panel), deadlineVisible);
     }
 };
 

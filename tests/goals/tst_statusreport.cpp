@@ -172,30 +172,30 @@ private slots:
         QFETCH(QDateTime, now);
         QFETCH(QString, text);
         QFETCH(LabelTone, tone);
-        const LabelState label = deadlineLabel(deadlineOn(9, 12, 2026), 1, kFile, now);
+        const LabelState label = deadlineLabel(deadlineOn(9, 12, 2026), true, kFile, now);
         QCOMPARE(label.text, text);
         QCOMPARE(label.tone, tone);
     }
 
     void deadlineHidden_data()
     {
-        QTest::addColumn<int>("deadlines");
+        QTest::addColumn<bool>("deadlines");
         QTest::addColumn<QString>("curFile");
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("year");
-        QTest::newRow("display off") << 0 << kFile << 9 << 12 << 2026;
-        QTest::newRow("display value other than 1") << 2 << kFile << 9 << 12 << 2026;
-        QTest::newRow("untitled document") << 1 << "" << 9 << 12 << 2026;
-        QTest::newRow("blank path is untitled") << 1 << "  " << 9 << 12 << 2026;
-        QTest::newRow("no day") << 1 << kFile << 0 << 12 << 2026;
-        QTest::newRow("no month") << 1 << kFile << 9 << 0 << 2026;
-        QTest::newRow("no year") << 1 << kFile << 9 << 12 << 0;
-        QTest::newRow("no such date") << 1 << kFile << 31 << 2 << 2026;
+        // A stored display value other than 1 is off already when it is loaded.
+        QTest::newRow("display off") << false << kFile << 9 << 12 << 2026;
+        QTest::newRow("untitled document") << true << "" << 9 << 12 << 2026;
+        QTest::newRow("blank path is untitled") << true << "  " << 9 << 12 << 2026;
+        QTest::newRow("no day") << true << kFile << 0 << 12 << 2026;
+        QTest::newRow("no month") << true << kFile << 9 << 0 << 2026;
+        QTest::newRow("no year") << true << kFile << 9 << 12 << 0;
+        QTest::newRow("no such date") << true << kFile << 31 << 2 << 2026;
     }
     void deadlineHidden()
     {
-        QFETCH(int, deadlines);
+        QFETCH(bool, deadlines);
         QFETCH(QString, curFile);
         QFETCH(int, day);
         QFETCH(int, month);

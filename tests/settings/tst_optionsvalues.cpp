@@ -22,11 +22,11 @@ private slots:
         o.txtcore = true;
         o.showmru = true;
         const Settings s = settingsFromOptions(o, Settings());
-        QCOMPARE(s.restpar, 1);
-        QCOMPARE(s.txtcore, 1);
-        QCOMPARE(s.showmru, 1);
-        QCOMPARE(s.restore, 0);
-        QCOMPARE(s.txtpara, 0);
+        QVERIFY(s.restpar);
+        QVERIFY(s.txtcore);
+        QVERIFY(s.showmru);
+        QVERIFY(!s.restore);
+        QVERIFY(!s.txtpara);
     }
 
     void pause_data()
@@ -70,6 +70,26 @@ private slots:
         Settings previous;
         previous.width = 60;
         QCOMPARE(settingsFromOptions(o, previous).width, expected);
+    }
+
+    void linesPerPage_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("30 is kept") << "30" << 30;
+        QTest::newRow("1 is kept: only a load makes it 24") << "1" << 1;
+        QTest::newRow("a dotted number keeps the previous lines") << "2.5" << 40;
+    }
+
+    void linesPerPage()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, expected);
+        OptionsValues o;
+        o.linesPerPageField = field;
+        Settings previous;
+        previous.perpage = 40;
+        QCOMPARE(settingsFromOptions(o, previous).perpage, expected);
     }
 
     void diaryFolderIsTrimmed()

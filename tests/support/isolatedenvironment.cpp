@@ -60,25 +60,35 @@ void IsolatedEnvironment::populate()
     qputenv("XDG_DATA_DIRS", QFile::encodeName(base + QStringLiteral("/data-dirs")));
 }
 
+void IsolatedEnvironment::pointAtMissingFolders()
+{
+    const QString home = root() + QStringLiteral("/fresh/home");
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home + QStringLiteral("/.local/state")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
+}
+
 QString IsolatedEnvironment::root() const
 {
     return m_dir->path();
 }
 QString IsolatedEnvironment::configHome() const
 {
-    return root() + QStringLiteral("/config");
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
 }
 QString IsolatedEnvironment::dataHome() const
 {
-    return root() + QStringLiteral("/data");
+    return qEnvironmentVariable("XDG_DATA_HOME");
 }
 QString IsolatedEnvironment::stateHome() const
 {
-    return root() + QStringLiteral("/state");
+    return qEnvironmentVariable("XDG_STATE_HOME");
 }
 QString IsolatedEnvironment::runtimeDir() const
 {
-    return root() + QStringLiteral("/runtime");
+    return qEnvironmentVariable("XDG_RUNTIME_DIR");
 }
 
 IsolatedEnvironment *IsolatedEnvironment::current()

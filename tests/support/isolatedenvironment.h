@@ -18,8 +18,12 @@ public:
 
     // Empties the tree and points the variables at new folders.
     void reset();
+    // Points HOME and the XDG folders (all but the runtime folder) at folders that do not
+    // exist, as for a user who has never started a desktop program.
+    void pointAtMissingFolders();
 
     QString root() const;
+    // The folders the variables name now.
     QString configHome() const;
     QString dataHome() const;
     QString stateHome() const;

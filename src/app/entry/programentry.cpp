@@ -4,6 +4,7 @@
 #include "app/entry/commandline.h"
 #include "app/entry/handover.h"
 #include "app/entry/startupplan.h"
+#include "app/entry/storenotices.h"
 #include "app/window/tfrmmain.h"
 #include "platform/dialogs/filedialogs.h"
 #include "platform/dialogs/messageboxes.h"
@@ -45,6 +46,11 @@ int runConsoleCommand(int argc, char **argv, const CommandLine &commandLine)
         return 0;
     case CommandLine::Mode::Registry: {
         SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
+        printStoreNotices(storeNotices(store), err);
+        // A store that lives in memory would answer from nothing and keep nothing: the
+        // command would report a success that is none.
+        if (store.isInMemory())
+            return 1;
         return runRegCommand(commandLine.registryArguments, store, out, err);
     }
     case CommandLine::Mode::Invalid:
@@ -73,10 +79,13 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     auto termination = std::make_unique<TerminationWatcher>();
 
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
+    const QList<Message> notices = storeNotices(store);
     SingleInstance instance;
     if (!instance.start()) {
         // A second start waiting on the first stays as easy to end as any command.
         termination.reset();
+        QTextStream err(stderr);
+        printStoreNotices(notices, err);
         handOverToRunningInstance(instance, store, arguments);
         return 0;
     }
@@ -84,8 +93,12 @@ int runEditor(int argc, char **argv, const QStringList &arguments)
     QtMessageBoxes messages(nullptr);
     QtFileDialogs dialogs(nullptr, messages);
     TfrmMain::Services services{
-        store, messages, dialogs, desktopUrlOpener(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)};
+        store,
+        messages,
+        dialogs,
+        desktopUrlOpener(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+        notices};
     TfrmMain window(services);
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);

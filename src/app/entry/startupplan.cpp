@@ -5,17 +5,6 @@
 
 namespace calmdesk {
 
-namespace {
-
-enum OpenAtStartup {
-    NewEmptyFile = 0,
-    LastEditedFile = 1,
-    TodaysDiary = 2,
-    LastDiaryPage = 3,
-};
-
-} // namespace
-
 bool isAutoSwitch(const QString &argument)
 {
     const QString a = asciiLower(trimmed(argument));
@@ -58,22 +47,21 @@ FirstDocument chooseFirstDocument(const FirstDocumentInputs &in)
 {
     FirstDocument result;
     switch (in.openlst) {
-    case LastEditedFile: {
+    case StartupDocument::LastFile: {
         const QString last = trimmed(in.lastKnown);
         if (!last.isEmpty() && in.fileExists(last))
             result.path = last;
         break;
     }
-    case TodaysDiary:
+    case StartupDocument::TodaysDiary:
         result.path = withTrailingSeparator(trimmed(in.diaryDir)) + diaryPageName(in.today);
         result.createIfMissing = true;
         break;
-    case LastDiaryPage:
+    case StartupDocument::LastDiaryPage:
         result.path =
             in.findNewestFile(withTrailingSeparator(in.diaryDir), QStringLiteral("*.txt"));
         break;
-    case NewEmptyFile:
-    default:
+    case StartupDocument::NewFile:
         break;
     }
     return result;

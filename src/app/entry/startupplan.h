@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,10 @@ struct FirstDocument
     bool createIfMissing = false; // today's diary page is made when it does not exist
 };
 
+// Any other `openlst` opens nothing.
 struct FirstDocumentInputs
 {
-    int openlst = 0;
+    StartupDocument openlst = StartupDocument::NewFile;
     QString lastKnown; // the "lastknonw" value
     QString diaryDir;  // the diary folder setting
     QDate today;

@@ -4,8 +4,6 @@ namespace calmdesk {
 
 namespace {
 
-constexpr int kNoMarkup = 0;
-
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -100,7 +98,7 @@ QString markupTag(int key)
     }
 }
 
-KeyDownDecision ctrlKeyDown(int key, int formats)
+KeyDownDecision ctrlKeyDown(int key, MarkupStyle formats)
 {
     KeyDownDecision decision;
     const QString tag = markupTag(key);
@@ -108,7 +106,7 @@ KeyDownDecision ctrlKeyDown(int key, int formats)
         // Without markup the key does nothing at all: the widget's own bold or italic never
         // runs either.
         decision.swallow = true;
-        if (formats != kNoMarkup) {
+        if (formats != MarkupStyle::None) {
             decision.action = TextKeyAction::WrapTag;
             decision.tag = tag;
         }
@@ -176,7 +174,7 @@ bool ctrlKeyReachesText(int key)
     }
 }
 
-KeyDownDecision txtMainKeyDown(int key, Qt::KeyboardModifiers modifiers, int formats)
+KeyDownDecision txtMainKeyDown(int key, Qt::KeyboardModifiers modifiers, MarkupStyle formats)
 {
     if (modifiers.testFlag(Qt::ControlModifier))
         return ctrlKeyDown(key, formats);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QList>
 #include <QString>
 #include <Qt>
@@ -75,8 +77,8 @@ struct KeyDownDecision
     bool swallow = false;
 };
 
-// `formats`: 0 no markup, 1 HTML, 2 BBCode.
-KeyDownDecision txtMainKeyDown(int key, Qt::KeyboardModifiers modifiers, int formats);
+// `formats`: the markup the setting asks for.
+KeyDownDecision txtMainKeyDown(int key, Qt::KeyboardModifiers modifiers, MarkupStyle formats);
 
 struct KeyUpDecision
 {

@@ -7,7 +7,7 @@
 
 namespace calmdesk {
 
-TextKeys::TextKeys(TextControl *text, QClipboard *clipboard, std::function<int()> formats,
+TextKeys::TextKeys(TextControl *text, QClipboard *clipboard, std::function<MarkupStyle()> formats,
                    QObject *parent)
     : QObject(parent)
     , m_text(text)
@@ -30,7 +30,7 @@ void TextKeys::keyDown(int key, Qt::KeyboardModifiers modifiers, bool *handled)
     const KeyDownDecision decision = txtMainKeyDown(key, modifiers, m_formats());
     switch (decision.action) {
     case TextKeyAction::WrapTag:
-        applyWrapTag(*m_text, decision.tag, MarkupStyle(m_formats()));
+        applyWrapTag(*m_text, decision.tag, m_formats());
         break;
     case TextKeyAction::Cut:
         cutPlainText(*m_text, *m_clipboard);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QObject>
 
 #include <functional>
@@ -18,8 +20,8 @@ class TextKeys : public QObject
     Q_OBJECT
 
 public:
-    // `formats` reads the markup setting (0 none, 1 HTML, 2 BBCode) at each key.
-    TextKeys(TextControl *text, QClipboard *clipboard, std::function<int()> formats,
+    // `formats` reads the markup setting at each key.
+    TextKeys(TextControl *text, QClipboard *clipboard, std::function<MarkupStyle()> formats,
              QObject *parent = nullptr);
 
 signals:
@@ -34,7 +36,7 @@ private:
 
     TextControl *m_text;
     QClipboard *m_clipboard;
-    std::function<int()> m_formats;
+    std::function<MarkupStyle()> m_formats;
 };
 
 } // namespace calmdesk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QString>
 
 #include <optional>
@@ -7,9 +9,6 @@
 namespace calmdesk {
 
 class TextControl;
-
-// How Ctrl+B, Ctrl+I and Ctrl+U write markup (the `formats` setting).
-enum class MarkupStyle { None = 0, Html = 1, BBCode = 2 };
 
 // The open and close tags of `tag` in a style: "<b>" and "</b>", or "[b]" and "[/b]".
 QString openTag(const QString &tag, MarkupStyle style);

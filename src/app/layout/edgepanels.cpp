@@ -14,8 +14,6 @@ namespace calmdesk {
 
 namespace {
 
-constexpr int kUnderPointer = 2;
-
 QWidget *strip(QWidget *parent, const QColor &colour)
 {
     auto *widget = new QWidget(parent);
@@ -88,11 +86,11 @@ bool EdgePanels::isScrollBarCovered() const
     return pctRed->isVisible();
 }
 
-void EdgePanels::setModes(int showStatus, int scrollbar)
+void EdgePanels::setModes(BarMode showStatus, BarMode scrollbar)
 {
     m_showStatus = showStatus;
     m_scrollbar = scrollbar;
-    if (const std::optional<bool> covered = fixedScrollCoverVisibility(ScrollBarMode(scrollbar)))
+    if (const std::optional<bool> covered = fixedScrollCoverVisibility(scrollbar))
         pctRed->setVisible(*covered);
 }
 
@@ -134,14 +132,15 @@ void EdgePanels::showTopBar(bool shown)
 void EdgePanels::pointerOverBackground(int y, int height)
 {
     showTopBar(false);
-    if (m_showStatus == kUnderPointer)
+    if (m_showStatus == BarMode::AutoHide)
         pctStatus->setVisible(statusShownAtPointer(y, height));
 }
 
 void EdgePanels::pointerOverText(const QPoint &position)
 {
     pointerOverBackground(position.y(), txtMain->height());
-    if (m_scrollbar == kUnderPointer && scrollCoverShownAtPointer(position.x(), txtMain->width()))
+    if (m_scrollbar == BarMode::AutoHide &&
+        scrollCoverShownAtPointer(position.x(), txtMain->width()))
         pctRed->show();
 }
 
@@ -174,7 +173,7 @@ bool EdgePanels::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == pctRed) {
         // Under the pointer the scroll bar shows.
-        if (m_scrollbar == kUnderPointer)
+        if (m_scrollbar == BarMode::AutoHide)
             pctRed->hide();
         return true;
     }

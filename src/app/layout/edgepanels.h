@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settings.h"
+
 #include <QObject>
 #include <QRect>
 
@@ -22,8 +24,8 @@ class EdgePanels : public QObject
 public:
     EdgePanels(QWidget *window, TextControl *txtMain, StatusPanel *pctStatus);
 
-    // The status line and scroll-bar modes (0 never, 1 always, 2 under the pointer).
-    void setModes(int showStatus, int scrollbar);
+    // The status line's and the scroll bar's modes (auto-hide: under the pointer).
+    void setModes(BarMode showStatus, BarMode scrollbar);
     void place(const WindowLayout &layout);
     // The cover takes the text's background colour.
     void setCoverColour(const QColor &colour);
@@ -55,8 +57,8 @@ private:
     QWidget *imgHover2;
     QWidget *pctRed;
     QRect m_topBarCorner;
-    int m_showStatus = 0;
-    int m_scrollbar = 0;
+    BarMode m_showStatus = BarMode::Never;
+    BarMode m_scrollbar = BarMode::Never;
 };
 
 } // namespace calmdesk

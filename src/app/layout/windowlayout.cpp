@@ -48,16 +48,9 @@ StatusLineLayout layoutStatusLine(QSize window, const LayoutState &state)
 
 } // namespace
 
-int effectiveColumnPercent(int widthSetting)
-{
-    if (widthSetting < kMinColumnPercent || widthSetting > kMaxColumnPercent)
-        return kDefaultColumnPercent;
-    return widthSetting;
-}
-
 QRect textColumnRect(QSize window, int widthSetting, int pinnedPanelWidth, int columnHeight)
 {
-    const int percent = effectiveColumnPercent(widthSetting);
+    const int percent = widthInRange(widthSetting);
     const int available = window.width() - pinnedPanelWidth;
     // Integer division truncating towards zero, as the layout always did.
     const int width = available * percent / kPercent;
@@ -121,7 +114,7 @@ WindowLayout layoutInside(QSize window, const LayoutState &state)
 
     // A pinned panel keeps its room even while it is closed, so the column does not jump
     // when it opens again.
-    const int textHeight = state.showStatus == StatusLineMode::Always ? h - kStatusReserve : h;
+    const int textHeight = state.showStatus == BarMode::Always ? h - kStatusReserve : h;
     const int pinnedWidth = state.panelPinned ? state.panelWidth : 0;
     result.txtMain = textColumnRect(window, state.widthSetting, pinnedWidth, textHeight);
     result.pctRed = scrollCoverRect(result.txtMain, state.scrollBarWidth, h);
@@ -178,14 +171,14 @@ bool scrollCoverShownAtPointer(int x, int textWidth)
     return qint64(x) * kQuarters < qint64(textWidth) * kCoveredQuarters;
 }
 
-std::optional<bool> fixedScrollCoverVisibility(ScrollBarMode mode)
+std::optional<bool> fixedScrollCoverVisibility(BarMode scrollbar)
 {
-    switch (mode) {
-    case ScrollBarMode::Never:
+    switch (scrollbar) {
+    case BarMode::Never:
         return true;
-    case ScrollBarMode::Always:
+    case BarMode::Always:
         return false;
-    case ScrollBarMode::UnderPointer:
+    case BarMode::AutoHide:
         break;
     }
     return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/settingstable.h"
+
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -8,11 +10,6 @@
 
 namespace calmdesk {
 
-// The column width in per cent that the editor falls back to when the setting is out
-// of range.
-inline constexpr int kDefaultColumnPercent = 90;
-inline constexpr int kMinColumnPercent = 10;
-inline constexpr int kMaxColumnPercent = 100;
 // The text column starts one pixel below the window's top edge.
 inline constexpr int kTextColumnTop = 1;
 
@@ -24,10 +21,6 @@ enum class ScreenHalf {
     Bottom = 3,
     Left = 4,
 };
-
-// How the status line shows (`show_status`) and the scroll bar is covered (`scrollbar`).
-enum class StatusLineMode { Never = 0, Always = 1, UnderPointer = 2 };
-enum class ScrollBarMode { Never = 0, Always = 1, UnderPointer = 2 };
 
 // Fixed sizes and positions of the window's parts.
 namespace layout {
@@ -61,9 +54,6 @@ inline constexpr int kFileBeforeTime = 130;
 inline constexpr int kCronGap = 2;
 } // namespace layout
 
-// A width setting outside 10..100 per cent lays the column out at 90 per cent.
-int effectiveColumnPercent(int widthSetting);
-
 // The text column inside a window of `window` size. A pinned panel of `pinnedPanelWidth`
 // pixels takes its width off the right, and the column centres in what is left.
 // `columnHeight` is the height the status line leaves to the text.
@@ -85,8 +75,11 @@ QRect applyScreenHalf(const QRect &screen, ScreenHalf half);
 // Everything besides the window's size that places its parts.
 struct LayoutState
 {
-    int widthSetting = kDefaultColumnPercent;
-    StatusLineMode showStatus = StatusLineMode::Always;
+    // The width setting; one outside its range lays the column out at the default
+    // (widthInRange).
+    int widthSetting = defaultSettings().width;
+    // How the status line shows (`show_status`).
+    BarMode showStatus = BarMode::Always;
     int scrollBarWidth = 0;
     int panelWidth = layout::kDefaultPanelWidth;
     bool panelPinned = false;
@@ -159,7 +152,7 @@ bool scrollCoverShownAtPointer(int x, int textWidth);
 
 // The cover's state a mode fixes for good: shown for "never", hidden for "always", and
 // none for "under the pointer".
-std::optional<bool> fixedScrollCoverVisibility(ScrollBarMode mode);
+std::optional<bool> fixedScrollCoverVisibility(BarMode scrollbar);
 
 // The mouse wheel scrolls the text three lines per notch. Fine-grained wheels and touch
 // pads send parts of a notch; they add up until a whole notch is reached.

@@ -23,7 +23,6 @@
 #include "document/documentfiles.h"
 #include "document/documenthandler.h"
 #include "goals/goalscontroller.h"
-#include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "platform/store/settingsstore.h"
 #include "platform/text/textcontrol.h"
@@ -36,7 +35,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -51,11 +49,6 @@ namespace {
 
 const QColor kCreationTextColour(244, 130, 6);
 
-QColor colorFromValue(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(const Services &services, QWidget *parent)
@@ -65,8 +58,8 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , pctStatus(new StatusPanel(this))
     // Before anything else listens to the typed characters, so the activity is noted first.
     , m_goals(new GoalsController(txtMain, pctStatus, services.store, nullptr, this))
-    , m_document(new DocumentHandler(txtMain, pctStatus->lblFile, services.messages,
-                                     services.dialogs, services.opener, this))
+    , m_document(new DocumentHandler(txtMain, pctStatus, services.messages, services.dialogs,
+                                     services.opener, this))
     , m_tray(new TrayIcon(this))
     , m_keyPreview(new KeyPreview(this))
     , m_textKeys(new TextKeys(
@@ -128,17 +121,9 @@ void TfrmMain::connectGoals()
             [this](Qt::MouseButton button, const QPoint &) { popUpFileMenu(button); });
 }
 
-QLabel *TfrmMain::fileLabel() const
-{
-    return pctStatus->lblFile;
-}
-
 void TfrmMain::popUpFileMenu(Qt::MouseButton button)
 {
-    // The file menu opens at the label's right end, level with the status line's top.
-    QLabel *label = pctStatus->lblFile;
-    const QPoint corner = label->mapTo(this, QPoint(label->width(), 0));
-    m_document->lblFileMouseUp(button, mapToGlobal(QPoint(corner.x(), pctStatus->y())));
+    m_document->lblFileMouseUp(button, pctStatus->fileMenuPosition());
 }
 
 void TfrmMain::connectEdges()
@@ -262,6 +247,9 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     } else {
         hideToTray();
     }
+    // Once, at start-up: a settings file set aside, or one whose changes will not be kept.
+    for (const Message &notice : m_services.storeNotices)
+        m_services.messages.show(notice);
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
@@ -348,18 +336,18 @@ void TfrmMain::applySettings()
 
     QFont font(s.txtfont);
     font.setPointSize(s.txtsize);
-    font.setBold(s.txtbold != 0);
-    font.setItalic(s.txtital != 0);
+    font.setBold(s.txtbold);
+    font.setItalic(s.txtital);
     txtMain->setFont(font);
     CharAttributes look;
     look.family = s.txtfont;
     look.pointSize = s.txtsize;
-    look.colour = colorFromValue(s.txtfore);
-    look.bold = s.txtbold != 0;
-    look.italic = s.txtital != 0;
+    look.colour = s.txtfore;
+    look.bold = s.txtbold;
+    look.italic = s.txtital;
     txtMain->setCharAttributes(look, FormatScope::AllText);
 
-    const QColor background = colorFromValue(s.txtback);
+    const QColor &background = s.txtback;
     txtMain->setPaperColour(background);
     m_edges->setCoverColour(background);
     m_edges->setModes(s.show_status, s.scrollbar);
@@ -367,7 +355,7 @@ void TfrmMain::applySettings()
     p.setColor(QPalette::Window, background);
     setPalette(p);
 
-    txtMain->setParagraphSpaceAfter(s.txtpara != 0 ? Settings::kParagraphSpacingTwips : 0);
+    txtMain->setParagraphSpaceAfter(s.txtpara ? Settings::kParagraphSpacingTwips : 0);
 
     // Counts, the writing timer, the alarm and which status labels show.
     m_goals->applySettings(s);
@@ -382,13 +370,13 @@ LayoutState TfrmMain::layoutState() const
 {
     LayoutState state;
     state.widthSetting = m_settings.width;
-    state.showStatus = StatusLineMode(m_settings.show_status);
+    state.showStatus = m_settings.show_status;
     state.scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     state.panelWidth = m_dock->dockedWidth();
     state.panelPinned = m_dock->isPinned();
     state.panelFloating = m_dock->isFloating();
-    state.cronVisible = pctStatus->lblCron->isVisibleTo(pctStatus);
-    state.cronWidth = pctStatus->lblCron->width();
+    state.cronVisible = pctStatus->isTimerVisible();
+    state.cronWidth = pctStatus->timerWidth();
     return state;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/dialogs/messageboxes.h"
 #include "settings/settings.h"
 
 #include <QWidget>
@@ -7,8 +8,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QLabel;
 
 namespace calmdesk {
 
@@ -27,7 +26,6 @@ struct WindowLayout;
 class GoalsController;
 class StatusPanel;
 class KeyPreview;
-class MessageBoxes;
 class SettingsStore;
 class TextControl;
 class TrayIcon;
@@ -51,6 +49,8 @@ public:
         UrlOpener &opener;
         // The folder under which the default diary folder is made ($XDG_DATA_HOME).
         QString dataHome;
+        // What the writer is told at start-up about the settings file (storeNotices).
+        QList<Message> storeNotices;
         // Whether the desktop shows a notification area; asked each time the window
         // leaves the screen. Empty: ask the desktop.
         std::function<bool()> trayAvailable = {};
@@ -99,7 +99,6 @@ public:
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
     DocumentHandler *document() const { return m_document; }
-    QLabel *fileLabel() const;
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }

@@ -1,10 +1,10 @@
 #include "platform/shell/desktopintegration.h"
 
+#include "core/folders.h"
 #include "platform/shell/desktopentry.h"
 #include "platform/shell/mimeappslist.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -56,7 +56,7 @@ QString readText(const QString &path)
 
 bool writeTextAtomically(const QString &path, const QString &text)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!makeFolderPath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

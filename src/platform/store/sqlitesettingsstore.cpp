@@ -2,6 +2,7 @@
 
 #include "platform/store/sqlitestatement.h"
 #include "platform/store/storedatabase.h"
+#include "platform/store/storefiles.h"
 #include "platform/store/storepath.h"
 
 #include <QHash>
@@ -84,9 +85,14 @@ struct SqliteSettingsStore::Statements
 };
 
 SqliteSettingsStore::SqliteSettingsStore(const QString &databasePath)
-    : m_sql(std::make_unique<Statements>())
+    : SqliteSettingsStore(databasePath, StoreFiles::system())
+{}
+
+SqliteSettingsStore::SqliteSettingsStore(const QString &databasePath, StoreFiles &files)
+    : m_path(databasePath)
+    , m_sql(std::make_unique<Statements>())
 {
-    StoreDatabase database = openStoreDatabase(databasePath);
+    StoreDatabase database = openStoreDatabase(databasePath, files);
     m_db = database.connection;
     m_setAsidePath = database.setAsidePath;
     m_inMemory = database.inMemory;

@@ -8,6 +8,8 @@ struct sqlite3;
 
 namespace calmdesk {
 
+class StoreFiles;
+
 // The settings store in an SQLite database file. Several processes may use one file
 // at once: readers never wait, a writer waits a few seconds at most for another, and
 // no write is lost. Keeps one connection for the object's lifetime.
@@ -15,15 +17,20 @@ class SqliteSettingsStore : public SettingsStore
 {
 public:
     explicit SqliteSettingsStore(const QString &databasePath);
+    // Opens the file through `files` (tests make the file operations fail with it).
+    SqliteSettingsStore(const QString &databasePath, StoreFiles &files);
     ~SqliteSettingsStore() override;
 
     // $XDG_CONFIG_HOME/calmdesk/settings.db
     static QString defaultPath();
 
-    // Where a damaged or unreadable database was moved at opening, so the user can be
-    // told; empty when nothing was moved.
+    // The database file this store was opened on.
+    QString path() const { return m_path; }
+    // Where a damaged database was moved at opening, so the user can be told; empty
+    // when nothing was moved.
     QString setAsidePath() const;
-    // No file could be used: changes last only until the program ends.
+    // No file could be used (it cannot be read, or no new one could be made): the store
+    // starts empty and changes last only until the program ends.
     bool isInMemory() const;
     // The file can be read but not written; every write fails.
     bool isReadOnly() const;
@@ -59,6 +66,7 @@ private:
     bool copyTreeInTransaction(const QString &from, const QString &to);
     void reportFailure(const char *operation) const;
 
+    QString m_path;
     sqlite3 *m_db = nullptr;
     std::unique_ptr<Statements> m_sql;
     QString m_setAsidePath;

@@ -1,8 +1,8 @@
 #include "platform/store/storedatabase.h"
 
+#include "platform/store/storefiles.h"
+
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
@@ -45,8 +45,12 @@ const QString kShmSuffix = QStringLiteral("-shm");
 
 enum class OpenOutcome {
     Ok,
-    Damaged,     // not a readable settings database: set it aside
-    Unavailable, // sound but unusable now (busy, newer schema): leave it alone
+    // SQLite reports the file damaged, or the file holds no settings store (an empty
+    // file, another program's database): it can never be used, so it is set aside.
+    Damaged,
+    // The file cannot be used now (no permission, an I/O error, busy beyond the timeout,
+    // written by a newer version): it is left exactly as it is.
+    LeftAlone,
 };
 
 QByteArray schemaSql()
@@ -64,16 +68,16 @@ void closeConnection(sqlite3 *&db)
     db = nullptr;
 }
 
+// Only damage that SQLite itself reports moves a file aside: a file that cannot be read
+// for any other reason may be perfectly sound, and the writer's settings stay in it.
 OpenOutcome outcomeOf(int rc)
 {
     switch (rc & 0xff) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-    case SQLITE_NOMEM:
-    case SQLITE_INTERRUPT:
-        return OpenOutcome::Unavailable;
-    default:
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
         return OpenOutcome::Damaged;
+    default:
+        return OpenOutcome::LeftAlone;
     }
 }
 
@@ -119,14 +123,37 @@ void configure(sqlite3 *db)
     sqlite3_exec(db, "PRAGMA synchronous = FULL", nullptr, nullptr, nullptr);
 }
 
+// Opens and checks the store's file: moves a damaged one aside and makes new files,
+// all through `files`.
+class Opener
+{
+public:
+    Opener(const QString &path, StoreFiles &files)
+        : m_path(path)
+        , m_files(files)
+    {}
+
+    StoreDatabase open();
+
+private:
+    OpenOutcome inspect();
+    OpenOutcome openExisting(StoreDatabase *out);
+    void createFresh();
+    QString asideName();
+    QString setAside();
+    StoreDatabase fallBackToMemory(const QString &setAsidePath);
+
+    const QString m_path;
+    StoreFiles &m_files;
+};
+
 // Checks the file on a read-only connection, so that a damaged file and its log are
 // set aside exactly as they were found (closing a writable connection would fold
 // the log into the file or reset it).
-OpenOutcome inspect(const QString &path)
+OpenOutcome Opener::inspect()
 {
     sqlite3 *db = nullptr;
-    int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    int rc = m_files.openDatabase(m_path, SQLITE_OPEN_READONLY, &db);
     int applicationId = 0;
     int version = 0;
     bool sound = false;
@@ -138,36 +165,42 @@ OpenOutcome inspect(const QString &path)
         rc = queryInt(db, "PRAGMA user_version", &version);
     if (rc == SQLITE_OK)
         rc = checkIntegrity(db, &sound);
+    const QByteArray error = rc == SQLITE_OK ? QByteArray() : QByteArray(sqlite3_errstr(rc));
     closeConnection(db);
-    if (rc != SQLITE_OK)
-        return outcomeOf(rc);
-    // A zero-length file reads as an empty database without the mark: the store
-    // never leaves one behind (it builds new files under another name), so it is
-    // treated like any other file that is not a settings database.
+    if (rc != SQLITE_OK) {
+        const OpenOutcome outcome = outcomeOf(rc);
+        if (outcome == OpenOutcome::LeftAlone)
+            qWarning("Settings store %s cannot be read: %s", qPrintable(m_path), error.constData());
+        return outcome;
+    }
+    // quick_check answering anything but "ok" is SQLite finding the file damaged. A
+    // zero-length file reads as an empty database without the mark: the store never
+    // leaves one behind (it builds new files under another name), so it is no settings
+    // store, just as another program's database is not.
     if (!sound || applicationId != kApplicationId)
         return OpenOutcome::Damaged;
     if (version > kSchemaVersion) {
         qWarning("Settings store %s was written by a newer version of the program",
-                 qPrintable(path));
-        return OpenOutcome::Unavailable;
+                 qPrintable(m_path));
+        return OpenOutcome::LeftAlone;
     }
     return OpenOutcome::Ok;
 }
 
-OpenOutcome openExisting(const QString &path, StoreDatabase *out)
+OpenOutcome Opener::openExisting(StoreDatabase *out)
 {
-    const OpenOutcome inspection = inspect(path);
+    const OpenOutcome inspection = inspect();
     if (inspection != OpenOutcome::Ok)
         return inspection;
     sqlite3 *db = nullptr;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = m_files.openDatabase(m_path, SQLITE_OPEN_READWRITE, &db);
     if (rc != SQLITE_OK) {
         closeConnection(db);
         return outcomeOf(rc);
     }
     configure(db);
     out->connection = db;
+    // A file the user may read but not write opens read-only.
     out->readOnly = sqlite3_db_readonly(db, "main") == 1;
     return OpenOutcome::Ok;
 }
@@ -175,12 +208,11 @@ OpenOutcome openExisting(const QString &path, StoreDatabase *out)
 // Builds an empty store under a temporary name and moves it into place only when no
 // file is there, so a reader never sees a half-made file and a store another
 // process created meanwhile is kept.
-void createFresh(const QString &path)
+void Opener::createFresh()
 {
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    if (!m_files.makeFolder(QFileInfo(m_path).absolutePath()))
         return;
-    QTemporaryFile temp(path + QStringLiteral(".new-XXXXXX"));
+    QTemporaryFile temp(m_path + QStringLiteral(".new-XXXXXX"));
     temp.setAutoRemove(false);
     if (!temp.open())
         return;
@@ -188,40 +220,39 @@ void createFresh(const QString &path)
     temp.close();
 
     sqlite3 *db = nullptr;
-    bool built = sqlite3_open_v2(QFile::encodeName(tempPath).constData(), &db,
-                                 SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+    bool built = m_files.openDatabase(tempPath, SQLITE_OPEN_READWRITE, &db) == SQLITE_OK;
     if (built)
         built = sqlite3_exec(db, schemaSql().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     // Closing the only connection folds the log into the file and removes it.
     closeConnection(db);
-    if (!built || !QFile::rename(tempPath, path)) {
-        QFile::remove(tempPath);
-        QFile::remove(tempPath + kWalSuffix);
-        QFile::remove(tempPath + kShmSuffix);
+    if (!built || !m_files.rename(tempPath, m_path)) {
+        m_files.remove(tempPath);
+        m_files.remove(tempPath + kWalSuffix);
+        m_files.remove(tempPath + kShmSuffix);
     }
 }
 
-QString asideName(const QString &path)
+QString Opener::asideName()
 {
-    const QString base = path + QStringLiteral(".corrupt-") +
+    const QString base = m_path + QStringLiteral(".corrupt-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString candidate = base;
-    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo::exists(candidate + kWalSuffix); ++n)
+    for (int n = 2; m_files.exists(candidate) || m_files.exists(candidate + kWalSuffix); ++n)
         candidate = base + QLatin1Char('-') + QString::number(n);
     return candidate;
 }
 
 // Moves the file and its log aside; "" when that was not possible. A log left
 // behind would be replayed into the new file, so it is removed when it cannot move.
-QString setAside(const QString &path)
+QString Opener::setAside()
 {
-    const QString aside = asideName(path);
-    if (!QDir().rename(path, aside))
+    const QString aside = asideName();
+    if (!m_files.rename(m_path, aside))
         return QString();
     for (const QString &suffix : {kWalSuffix, kShmSuffix}) {
-        const QString companion = path + suffix;
-        if (QFileInfo::exists(companion) && !QFile::rename(companion, aside + suffix))
-            QFile::remove(companion);
+        const QString companion = m_path + suffix;
+        if (m_files.exists(companion) && !m_files.rename(companion, aside + suffix))
+            m_files.remove(companion);
     }
     return aside;
 }
@@ -238,40 +269,46 @@ StoreDatabase openInMemory()
     return result;
 }
 
-StoreDatabase fallBackToMemory(const QString &path, const QString &setAsidePath)
+StoreDatabase Opener::fallBackToMemory(const QString &setAsidePath)
 {
     qWarning("Settings store %s cannot be used; settings are kept in memory for this run",
-             qPrintable(path));
+             qPrintable(m_path));
     StoreDatabase result = openInMemory();
     result.setAsidePath = setAsidePath;
     return result;
 }
 
-} // namespace
-
-StoreDatabase openStoreDatabase(const QString &path)
+StoreDatabase Opener::open()
 {
     StoreDatabase result;
-    if (!QFileInfo::exists(path))
-        createFresh(path);
-    OpenOutcome outcome = openExisting(path, &result);
+    if (!m_files.exists(m_path))
+        createFresh();
+    if (!m_files.exists(m_path))
+        return fallBackToMemory(QString());
+    OpenOutcome outcome = openExisting(&result);
     if (outcome == OpenOutcome::Ok)
         return result;
-    if (outcome == OpenOutcome::Unavailable || !QFileInfo::exists(path))
-        return fallBackToMemory(path, QString());
+    if (outcome == OpenOutcome::LeftAlone)
+        return fallBackToMemory(QString());
 
-    const QString aside = setAside(path);
+    const QString aside = setAside();
     if (aside.isEmpty())
-        return fallBackToMemory(path, QString());
-    qWarning("Settings store %s is damaged or unreadable; it was moved to %s and an empty store "
-             "was started",
-             qPrintable(path), qPrintable(aside));
-    createFresh(path);
-    outcome = openExisting(path, &result);
+        return fallBackToMemory(QString());
+    qWarning("Settings store %s is damaged; it was moved to %s and an empty store was started",
+             qPrintable(m_path), qPrintable(aside));
+    createFresh();
+    outcome = openExisting(&result);
     if (outcome != OpenOutcome::Ok)
-        return fallBackToMemory(path, aside);
+        return fallBackToMemory(aside);
     result.setAsidePath = aside;
     return result;
+}
+
+} // namespace
+
+StoreDatabase openStoreDatabase(const QString &path, StoreFiles &files)
+{
+    return Opener(path, files).open();
 }
 
 } // namespace calmdesk

@@ -1,40 +1,54 @@
-// A settings file that cannot be used never stops the program and is never lost:
-// it is moved aside, reported, and an empty store takes its place.
+// A settings file that cannot be used never stops the program and is never lost: a
+// damaged one is moved aside and an empty store takes its place; one that cannot be read
+// is left exactly as it is while the program runs on its defaults in memory. The file
+// operations' failures come from a stand-in for them, so every case runs as the
+// superuser too.
 
 #include "platform/store/sqlitesettingsstore.h"
+#include "platform/store/storefiles.h"
+#include "refusingfiles.h"
 #include "storetestutil.h"
 #include "testmain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 
 #include <memory>
 #include <sqlite3.h>
-#include <unistd.h>
 
 using namespace calmdesk;
 using calmdesk::test::kGeneral;
 using calmdesk::test::kSettings;
 using calmdesk::test::openUserStore;
+using calmdesk::test::RefusingFiles;
 using calmdesk::test::str;
 
 namespace {
 
-const QRegularExpression kSetAsideWarning(QStringLiteral("damaged or unreadable"));
+const QRegularExpression kSetAsideWarning(QStringLiteral("is damaged; it was moved"));
+const QRegularExpression kUnreadableWarning(QStringLiteral("cannot be read"));
 const QRegularExpression kInMemoryWarning(QStringLiteral("kept in memory"));
 constexpr int kFillerValues = 400;
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0;
-}
 
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every name in a folder with its bytes, to show that nothing there changed.
+QMap<QString, QByteArray> folderContents(const QString &folder)
+{
+    QMap<QString, QByteArray> contents;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries)
+        contents.insert(entry.fileName(),
+                        entry.isDir() ? QByteArray("(folder)") : readAll(entry.filePath()));
+    return contents;
 }
 
 void writeAll(const QString &path, const QByteArray &bytes)
@@ -179,38 +193,52 @@ private slots:
         QCOMPARE(readAll(second), QByteArray("second"));
     }
 
-    void folderInPlaceOfTheFileIsSetAside()
+    // Only damage SQLite reports moves a file: one that cannot be read may be sound, and
+    // the writer's settings stay in it for a later start.
+    void unreadableFileIsLeftAsItIs_data()
     {
-        QVERIFY(QDir().mkpath(dbPath() + str("/inside")));
-        QTest::ignoreMessage(QtWarningMsg, kSetAsideWarning);
-        SqliteSettingsStore store(dbPath());
-        QVERIFY(QFileInfo(store.setAsidePath() + str("/inside")).isDir());
-        verifyUsable(store);
+        QTest::addColumn<int>("openError");
+        QTest::addColumn<bool>("folderInPlace");
+        QTest::newRow("no permission to read") << SQLITE_CANTOPEN << false;
+        QTest::newRow("I/O error") << SQLITE_IOERR_READ << false;
+        QTest::newRow("locked beyond the timeout") << SQLITE_BUSY << false;
+        // SQLite answers an I/O error for a folder, without any stand-in.
+        QTest::newRow("a folder in place of the file") << 0 << true;
     }
-
-    void unreadableFileIsSetAside()
+    void unreadableFileIsLeftAsItIs()
     {
-        if (runningAsRoot())
-            QSKIP("file permissions do not bind the superuser");
-        writeAll(dbPath(), healthyStoreBytes(scratch()));
-        QVERIFY(QFile::setPermissions(dbPath(), QFileDevice::Permissions()));
-        QTest::ignoreMessage(QtWarningMsg, kSetAsideWarning);
-        SqliteSettingsStore store(dbPath());
-        QVERIFY(!store.setAsidePath().isEmpty());
-        QVERIFY(QFileInfo::exists(store.setAsidePath()));
-        verifyUsable(store);
+        QFETCH(int, openError);
+        QFETCH(bool, folderInPlace);
+        if (folderInPlace)
+            QVERIFY(QDir().mkpath(dbPath() + str("/inside")));
+        else
+            writeAll(dbPath(), healthyStoreBytes(scratch()));
+        const QString folder = QFileInfo(dbPath()).absolutePath();
+        const QMap<QString, QByteArray> before = folderContents(folder);
+        RefusingFiles refusing(dbPath(), RefusingFiles::Refusal::Reading, openError);
+        StoreFiles &files = folderInPlace ? StoreFiles::system() : refusing;
+        {
+            QTest::ignoreMessage(QtWarningMsg, kUnreadableWarning);
+            QTest::ignoreMessage(QtWarningMsg, kInMemoryWarning);
+            SqliteSettingsStore store(dbPath(), files);
+            QVERIFY(store.isInMemory());
+            QVERIFY(store.setAsidePath().isEmpty());
+            QVERIFY(store.values(kGeneral).isEmpty());
+            QVERIFY(store.regWriteString(kGeneral, str("width"), str("80")));
+            QCOMPARE(store.regReadString(kGeneral, str("width")), str("80"));
+        }
+        QCOMPARE(folderContents(folder), before);
     }
 
     void readOnlyFileIsReadButNeverWritten()
     {
-        if (runningAsRoot())
-            QSKIP("file permissions do not bind the superuser");
         writeAll(dbPath(), healthyStoreBytes(scratch()));
         const QByteArray before = readAll(dbPath());
-        QVERIFY(QFile::setPermissions(dbPath(), QFileDevice::ReadOwner));
+        RefusingFiles files(dbPath(), RefusingFiles::Refusal::Writing);
         {
-            SqliteSettingsStore store(dbPath());
+            SqliteSettingsStore store(dbPath(), files);
             QVERIFY(store.setAsidePath().isEmpty());
+            QVERIFY(!store.isInMemory());
             QVERIFY(store.isReadOnly());
             QCOMPARE(store.regReadString(kGeneral, str("a7")), QString(40, QLatin1Char('x')));
             QVERIFY(!store.regWriteString(kGeneral, str("width"), str("80")));
@@ -222,21 +250,16 @@ private slots:
 
     void damagedFileThatCannotMoveIsLeftAlone()
     {
-        if (runningAsRoot())
-            QSKIP("folder permissions do not bind the superuser");
-        const QString folder = QFileInfo(dbPath()).absolutePath();
         writeAll(dbPath(), QByteArray("garbage"));
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        RefusingFiles files(dbPath(), RefusingFiles::Refusal::Moving);
         {
             QTest::ignoreMessage(QtWarningMsg, kInMemoryWarning);
-            SqliteSettingsStore store(dbPath());
+            SqliteSettingsStore store(dbPath(), files);
             QVERIFY(store.isInMemory());
             QVERIFY(store.setAsidePath().isEmpty());
             QVERIFY(store.regWriteString(kGeneral, str("width"), str("80")));
             QCOMPARE(store.regReadString(kGeneral, str("width")), str("80"));
         }
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
         QCOMPARE(readAll(dbPath()), QByteArray("garbage"));
     }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace calmdesk {
+
+// Makes `folder` exist, creating every missing folder on its path (a fresh user may not
+// have even ~/.local/share yet). The folders it creates are the user's alone, as the XDG
+// base directory rules ask; folders that exist are left as they are. True when the folder
+// exists afterwards.
+bool makeFolderPath(const QString &folder);
+
+} // namespace calmdesk
