@@ -64,51 +64,87 @@ ParagraphEnd endAt(QStringView text, qsizetype i, qsizetype *length)
     }
 }
 
-QByteArray encodeUtf8(const QStringList &paragraphs, const std::vector<QStringView> &ends,
-                      bool withBom)
-{
-    QStringEncoder encoder(QStringConverter::Utf8);
-    qsizetype characters = 0;
-    for (const QString &p : paragraphs)
-        characters += p.size() + 1;
-    // Room for the worst case, trimmed at the end: one pass, no reallocation.
-    QByteArray bytes(encoder.requiredSpace(characters) + 3, Qt::Uninitialized);
-    char *out = bytes.data();
-    if (withBom) {
-        for (const char c : {'\xEF', '\xBB', '\xBF'})
-            *out++ = c;
-    }
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        out = encoder.appendToBuffer(out, paragraphs.at(i));
-        out = encoder.appendToBuffer(out, ends[std::size_t(i)]);
-    }
-    bytes.truncate(out - bytes.constData());
-    return bytes;
-}
+// Bytes go out a piece at a time through a buffer of this size, reused for the whole
+// document: a novel is never held twice over, and no fresh memory is touched per save.
+constexpr qsizetype kPiece = 64 * 1024;
 
-std::optional<QByteArray> encodeWindows1252(const QStringList &paragraphs,
-                                            const std::vector<QStringView> &ends)
+bool holdsInWindows1252(const QStringList &paragraphs, const std::vector<QStringView> &ends)
 {
-    qsizetype characters = 0;
-    for (qsizetype i = 0; i < paragraphs.size(); ++i)
-        characters += paragraphs.at(i).size() + ends[std::size_t(i)].size();
-    QByteArray bytes(characters, Qt::Uninitialized);
-    char *out = bytes.data();
-    const auto put = [&out](QStringView text) {
+    const auto holds = [](QStringView text) {
         for (const QChar c : text) {
-            const std::optional<char> byte = windows1252Byte(c.unicode());
-            if (!byte)
+            if (c.unicode() >= 0x80 && !windows1252Byte(c.unicode()))
                 return false;
-            *out++ = *byte;
         }
         return true;
     };
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-        if (!put(paragraphs.at(i)) || !put(ends[std::size_t(i)]))
-            return std::nullopt;
+        if (!holds(paragraphs.at(i)) || !holds(ends[std::size_t(i)]))
+            return false;
     }
-    return bytes;
+    return true;
 }
+
+// Fills a buffer with encoded text and hands it to the sink whenever it is nearly full.
+class PieceWriter
+{
+public:
+    PieceWriter(TextEncoding encoding, const ByteSink &sink)
+        : m_encoding(encoding)
+        , m_sink(sink)
+        , m_buffer(kPiece, Qt::Uninitialized)
+    {}
+
+    bool put(QStringView text)
+    {
+        // A text longer than a piece goes in pieces of its own.
+        while (text.size() > kPiece / 4) {
+            if (!put(text.first(kPiece / 4)))
+                return false;
+            text = text.sliced(kPiece / 4);
+        }
+        if (m_used + maxBytes(text.size()) > m_buffer.size() && !flush())
+            return false;
+        char *out = m_buffer.data() + m_used;
+        if (m_encoding == TextEncoding::Windows1252) {
+            for (const QChar c : text)
+                *out++ = c.unicode() < 0x80 ? char(c.unicode()) : *windows1252Byte(c.unicode());
+        } else {
+            out = m_utf8.appendToBuffer(out, text);
+        }
+        m_used = out - m_buffer.constData();
+        return true;
+    }
+
+    bool putBytes(QByteArrayView bytes)
+    {
+        if (m_used + bytes.size() > m_buffer.size() && !flush())
+            return false;
+        std::copy(bytes.begin(), bytes.end(), m_buffer.data() + m_used);
+        m_used += bytes.size();
+        return true;
+    }
+
+    bool flush()
+    {
+        const bool ok = m_used == 0 || m_sink(QByteArrayView(m_buffer.constData(), m_used));
+        m_used = 0;
+        return ok;
+    }
+
+private:
+    qsizetype maxBytes(qsizetype characters) const
+    {
+        return m_encoding == TextEncoding::Windows1252 ? characters
+                                                       : m_utf8.requiredSpace(characters);
+    }
+
+    TextEncoding m_encoding;
+    const ByteSink &m_sink;
+    QByteArray m_buffer;
+    qsizetype m_used = 0;
+    // A surrogate pair split between two pieces of a long text stays whole.
+    QStringEncoder m_utf8{QStringConverter::Utf8};
+};
 
 } // namespace
 
@@ -162,8 +198,9 @@ DocumentLoadResult decodeDocument(const QByteArray &bytes)
     return result;
 }
 
-EncodedText encodeDocument(const QStringList &paragraphs, const std::vector<ParagraphEnd> &ends,
-                           const TextFileFormat &format)
+std::optional<TextFileFormat> writeDocument(const ByteSink &sink, const QStringList &paragraphs,
+                                            const std::vector<ParagraphEnd> &ends,
+                                            const TextFileFormat &format)
 {
     const QStringView ownBreak = endSequence(paragraphEndOf(format.lineBreak));
     std::vector<QStringView> sequences(std::size_t(paragraphs.size()), ownBreak);
@@ -174,21 +211,31 @@ EncodedText encodeDocument(const QStringList &paragraphs, const std::vector<Para
     if (!sequences.empty())
         sequences.back() = QStringView();
 
-    EncodedText result{QByteArray(), format};
-    switch (format.encoding) {
-    case TextEncoding::Utf8:
-    case TextEncoding::Utf8Bom:
-        result.bytes = encodeUtf8(paragraphs, sequences, format.encoding == TextEncoding::Utf8Bom);
-        break;
-    case TextEncoding::Windows1252:
-        if (std::optional<QByteArray> bytes = encodeWindows1252(paragraphs, sequences)) {
-            result.bytes = std::move(*bytes);
-        } else {
-            result.format.encoding = TextEncoding::Utf8;
-            result.bytes = encodeUtf8(paragraphs, sequences, false);
-        }
-        break;
+    TextFileFormat written = format;
+    if (format.encoding == TextEncoding::Windows1252 && !holdsInWindows1252(paragraphs, sequences))
+        written.encoding = TextEncoding::Utf8;
+
+    PieceWriter writer(written.encoding, sink);
+    if (written.encoding == TextEncoding::Utf8Bom && !writer.putBytes("\xEF\xBB\xBF"))
+        return std::nullopt;
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        if (!writer.put(paragraphs.at(i)) || !writer.put(sequences[std::size_t(i)]))
+            return std::nullopt;
     }
+    if (!writer.flush())
+        return std::nullopt;
+    return written;
+}
+
+EncodedText encodeDocument(const QStringList &paragraphs, const std::vector<ParagraphEnd> &ends,
+                           const TextFileFormat &format)
+{
+    EncodedText result{QByteArray(), format};
+    const auto append = [&result](QByteArrayView bytes) {
+        result.bytes.append(bytes);
+        return true;
+    };
+    result.format = *writeDocument(append, paragraphs, ends, format);
     return result;
 }
 

@@ -3,8 +3,11 @@
 #include "platform/codec/textcodec.h"
 #include "platform/codec/textfiletypes.h"
 
+#include <QByteArrayView>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace calmdesk {
@@ -44,9 +47,17 @@ struct DocumentLoadResult
 // A file's bytes as a document, by the rules of decodeText.
 DocumentLoadResult decodeDocument(const QByteArray &bytes);
 
+// Takes a piece of the encoded text; false when it could not be written.
+using ByteSink = std::function<bool(QByteArrayView)>;
+
 // The paragraphs joined by their ends (`ends` may be shorter; None and missing ends are
 // the format's line break, and nothing follows the last paragraph), in the format's
-// encoding, or UTF-8 when that cannot hold the text.
+// encoding, or UTF-8 when that cannot hold the text, handed to `sink` a piece at a time.
+// Returns the format written, or nothing when the sink refused a piece.
+std::optional<TextFileFormat> writeDocument(const ByteSink &sink, const QStringList &paragraphs,
+                                            const std::vector<ParagraphEnd> &ends,
+                                            const TextFileFormat &format);
+// The same, as one array of bytes.
 EncodedText encodeDocument(const QStringList &paragraphs, const std::vector<ParagraphEnd> &ends,
                            const TextFileFormat &format);
 

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <unistd.h>
 
 namespace calmdesk {
@@ -28,7 +29,7 @@ TextLoadResult refusal(LoadStatus status, const QString &errorString = QString()
 // QSaveFile reports a short write (a full disk, a file size limit) as a partial count
 // with no error, and would then commit the truncated file; writing on until the system
 // refuses gives the real reason.
-bool writeAll(QSaveFile &file, const QByteArray &bytes, QString *errorString)
+bool writeAll(QSaveFile &file, QByteArrayView bytes, QString *errorString)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -99,20 +100,25 @@ FileBytes readFileBytes(const QString &path, qint64 maxBytes)
     return result;
 }
 
-TextSaveResult writeFile(const QString &path, const EncodedText &encoded,
-                         const TextFileFormat &requested)
+// Writes what `write` puts into the file atomically and synced; `write` gives the format
+// it wrote, or nothing when a write failed.
+TextSaveResult
+writeFile(const QString &path, const TextFileFormat &requested,
+          const std::function<std::optional<TextFileFormat>(const ByteSink &)> &write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return saveFailure(requested, file.errorString());
     QString error;
-    if (!writeAll(file, encoded.bytes, &error) || !syncToDisk(file, &error)) {
+    const std::optional<TextFileFormat> written =
+        write([&](QByteArrayView bytes) { return writeAll(file, bytes, &error); });
+    if (!written || !syncToDisk(file, &error)) {
         file.cancelWriting();
         return saveFailure(requested, error);
     }
     if (!file.commit())
         return saveFailure(requested, file.errorString());
-    return TextSaveResult{true, encoded.format, QString()};
+    return TextSaveResult{true, *written, QString()};
 }
 
 } // namespace
@@ -140,13 +146,19 @@ DocumentLoadResult loadDocumentFile(const QString &path, qint64 maxBytes)
 TextSaveResult saveTextFile(const QString &path, const QString &canonicalText,
                             const TextFileFormat &format)
 {
-    return writeFile(path, encodeText(canonicalText, format), format);
+    const EncodedText encoded = encodeText(canonicalText, format);
+    return writeFile(path, format, [&encoded](const ByteSink &sink) {
+        return sink(encoded.bytes) ? std::optional<TextFileFormat>(encoded.format) : std::nullopt;
+    });
 }
 
 TextSaveResult saveDocumentFile(const QString &path, const QStringList &paragraphs,
                                 const std::vector<ParagraphEnd> &ends, const TextFileFormat &format)
 {
-    return writeFile(path, encodeDocument(paragraphs, ends, format), format);
+    // Written a piece at a time: the encoded novel is never held in memory at once.
+    return writeFile(path, format, [&](const ByteSink &sink) {
+        return writeDocument(sink, paragraphs, ends, format);
+    });
 }
 
 } // namespace calmdesk

@@ -1,5 +1,6 @@
 // The byte-level rules: what a file's bytes become in memory and what the program's
 // text becomes on disk, without touching any file.
+#include "platform/codec/documentcodec.h"
 #include "platform/codec/linebreaks.h"
 #include "platform/codec/textcodec.h"
 #include "testmain.h"
@@ -212,6 +213,13 @@ void TestTextCodec::unchangedTextRoundTripsByteForByte_data()
     QTest::newRow("1252 with undefined bytes") << QByteArray("\x81\x8D\x8F\x90\x9D");
     QTest::newRow("blank lines only") << QByteArray("\n\n\n");
     QTest::newRow("trailing spaces and tabs") << QByteArray("a \t\n\t b  ");
+    // Documents are written a piece at a time: a long paragraph is cut, here through an
+    // emoji's surrogate pair, and the pieces fill the writer's buffer several times over.
+    const QByteArray longParagraph =
+        QByteArray(16383, 'a') + "\xF0\x9F\x98\x80" + QByteArray(70000, 'b') + "\xC3\xA9";
+    QTest::newRow("long paragraphs, a character cut between pieces")
+        << longParagraph + "\n" + longParagraph + "\n";
+    QTest::newRow("long 1252 paragraph") << QByteArray(100000, 'x') + "\xE9\r\n\x80";
 }
 
 void TestTextCodec::unchangedTextRoundTripsByteForByte()
@@ -223,6 +231,15 @@ void TestTextCodec::unchangedTextRoundTripsByteForByte()
     const EncodedText saved = encodeText(loaded.text, loaded.format);
     QCOMPARE(saved.bytes, bytes);
     QCOMPARE(saved.format, loaded.format);
+
+    // A document, kept as paragraphs with what ended each, comes back the same.
+    const DocumentLoadResult document = decodeDocument(bytes);
+    QCOMPARE(document.status, LoadStatus::Ok);
+    QCOMPARE(document.document.paragraphs.join("\r\n"), loaded.text);
+    const EncodedText written = encodeDocument(document.document.paragraphs, document.document.ends,
+                                               document.document.format);
+    QCOMPARE(written.bytes, bytes);
+    QCOMPARE(written.format, loaded.format);
 }
 
 void TestTextCodec::windows1252SpecialBytesRoundTrip_data()
