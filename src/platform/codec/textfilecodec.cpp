@@ -44,14 +44,16 @@ bool writeAll(QSaveFile &file, QByteArrayView bytes, QString *errorString)
 }
 
 // QSaveFile syncs on commit but ignores a failure there; a disk that cannot take the
-// data must fail the save before the old file is replaced.
+// data must fail the save before the old file is replaced. The data and what it takes
+// to read it back (its size, its blocks) are enough: the time stamps of a file about to
+// replace another need not wait for the disk.
 bool syncToDisk(QSaveFile &file, QString *errorString)
 {
     if (!file.flush()) {
         *errorString = file.errorString();
         return false;
     }
-    if (::fsync(file.handle()) == 0 || errno == EINVAL || errno == EROFS)
+    if (::fdatasync(file.handle()) == 0 || errno == EINVAL || errno == EROFS)
         return true; // EINVAL/EROFS: a file system without sync; nothing to wait for
     *errorString = QString::fromLocal8Bit(std::strerror(errno));
     return false;
