@@ -195,6 +195,22 @@ private slots:
             QCOMPARE(w.textColumn()->text(), opened == "a" ? QString("alpha") : QString("beta"));
     }
 
+    // The writer sees the editor at once; the document then loads into it.
+    void theWindowShowsBeforeTheDocumentLoads()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "alpha");
+        TfrmMain &w = f.window();
+        w.FormCreate({a});
+        QVERIFY(w.isVisible());
+        QVERIFY(w.textColumn()->isEmpty());
+        QVERIFY(!w.hasFinishedStartup());
+        QSignalSpy finished(&w, &TfrmMain::startupFinished);
+        QVERIFY(finished.wait());
+        QCOMPARE(w.textColumn()->text(), QString("alpha"));
+        QCOMPARE(w.document()->curFile(), a);
+    }
+
     void firstDocument_data()
     {
         QTest::addColumn<int>("openlst");

@@ -1,9 +1,11 @@
 #include "platform/text/displaylinecounter.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QTextLayout>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 
 #include <atomic>
 
@@ -14,6 +16,9 @@ namespace {
 // Paragraphs a worker takes at a time: small enough to share the work evenly and to
 // notice a cancel soon, large enough that taking them costs nothing.
 constexpr int kChunk = 64;
+// A count on the editor's own thread runs in slices this long, so typing and drawing go
+// on between them.
+constexpr qint64 kSliceNs = 4'000'000;
 
 // A font of the calling thread's own with every attribute of `font` that decides the
 // width of text. Fonts share their glyph engines with their copies, and an engine moves
@@ -53,18 +58,28 @@ struct DisplayLineCounter::Job
     std::atomic<int> running{0};
     std::atomic<bool> cancelled{false};
 
-    void work(DisplayLineCounter *counter, const std::shared_ptr<Job> &self)
+    // Counts paragraphs from the shared position on until none is left, the job is
+    // cancelled, or the slice of time (when one is given) has run out. True when no
+    // paragraph is left to take.
+    bool countOn(const QFont &ownFont, const QElapsedTimer *slice = nullptr)
     {
-        const QFont ownFont = calmdesk::ownFont(font);
         const int count = int(paragraphs.size());
+        const int chunk = slice ? 1 : kChunk;
         for (;;) {
-            const int start = nextChunk.fetch_add(kChunk);
-            if (start >= count || cancelled.load())
-                break;
-            const int end = std::min(count, start + kChunk);
+            if (cancelled.load() || (slice && slice->nsecsElapsed() > kSliceNs))
+                return nextChunk.load() >= count;
+            const int start = nextChunk.fetch_add(chunk);
+            if (start >= count)
+                return true;
+            const int end = std::min(count, start + chunk);
             for (int i = start; i < end; ++i)
                 lines[std::size_t(i)] = countLines(paragraphs.at(i), ownFont, option, width);
         }
+    }
+
+    void work(DisplayLineCounter *counter, const std::shared_ptr<Job> &self)
+    {
+        countOn(calmdesk::ownFont(font));
         if (running.fetch_sub(1) == 1 && !cancelled.load()) {
             QMetaObject::invokeMethod(
                 counter, [counter, self] { counter->takeResults(self); }, Qt::QueuedConnection);
@@ -141,10 +156,10 @@ void DisplayLineCounter::countAll(const QStringList &paragraphs)
         emit totalKnown();
         return;
     }
-    startJob(paragraphs);
+    startJob(paragraphs, characters);
 }
 
-void DisplayLineCounter::startJob(const QStringList &paragraphs)
+void DisplayLineCounter::startJob(const QStringList &paragraphs, qsizetype characters)
 {
     const int count = int(paragraphs.size());
     m_entries.assign(std::size_t(count), Entry());
@@ -159,11 +174,30 @@ void DisplayLineCounter::startJob(const QStringList &paragraphs)
     job->option = m_wrapping.option;
     job->width = m_wrapping.width;
     job->lines.assign(std::size_t(count), 0);
+    m_job = job;
+    if (characters <= kCountHereCharacters) {
+        // Threads of its own would cost more memory (each its copy of the font's glyph
+        // engine) than they save in time.
+        QTimer::singleShot(0, this, [this, job] { countSlice(job); });
+        return;
+    }
+    // A novel: on every core.
     const int workers = std::max(1, QThread::idealThreadCount());
     job->running = workers;
-    m_job = job;
     for (int i = 0; i < workers; ++i)
         m_pool->start([this, job] { job->work(this, job); });
+}
+
+void DisplayLineCounter::countSlice(const std::shared_ptr<Job> &job)
+{
+    if (job != m_job)
+        return;
+    QElapsedTimer slice;
+    slice.start();
+    if (job->countOn(m_wrapping.font, &slice))
+        takeResults(job);
+    else
+        QTimer::singleShot(0, this, [this, job] { countSlice(job); });
 }
 
 void DisplayLineCounter::cancelJob()
@@ -227,6 +261,8 @@ qint64 DisplayLineCounter::waitForTotal()
 {
     if (m_job) {
         const std::shared_ptr<Job> job = m_job;
+        if (job->running.load() == 0)
+            job->countOn(m_wrapping.font); // the rest of a count in slices, now
         m_pool->waitForDone();
         takeResults(job);
     }

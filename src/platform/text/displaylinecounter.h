@@ -26,9 +26,9 @@ struct LineWrapping
 // Laid-out lines of a text at one wrapping, kept per paragraph so that an edit recounts
 // only the paragraphs it touched. The count of each paragraph is Qt's own line breaking,
 // so it is the number of lines the editor shows. After the whole text is replaced, or
-// the width or font changes, a long text is counted on background threads that give way
-// to the editor; until they are done the total is unknown, and totalKnown() is emitted
-// once it is.
+// the width or font changes, a long text is counted in the background (in slices between
+// the editor's other work, a novel on background threads that give way to the editor);
+// until that is done the total is unknown, and totalKnown() is emitted once it is.
 class DisplayLineCounter : public QObject
 {
     Q_OBJECT
@@ -36,6 +36,9 @@ class DisplayLineCounter : public QObject
 public:
     // Up to this many characters to count, the count is made at once.
     static constexpr qsizetype kCountAtOnceCharacters = 200'000;
+    // Up to this many, in slices on this object's thread between other events; beyond,
+    // on a thread per core.
+    static constexpr qsizetype kCountHereCharacters = 3'000'000;
 
     explicit DisplayLineCounter(QObject *parent = nullptr);
     ~DisplayLineCounter() override;
@@ -69,7 +72,8 @@ private:
     };
 
     void countAll(const QStringList &paragraphs);
-    void startJob(const QStringList &paragraphs);
+    void startJob(const QStringList &paragraphs, qsizetype characters);
+    void countSlice(const std::shared_ptr<Job> &job);
     void cancelJob();
     void takeResults(const std::shared_ptr<Job> &job);
 

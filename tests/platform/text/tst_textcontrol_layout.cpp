@@ -57,6 +57,7 @@ private slots:
     void displayLinesFollowWrapping();
     void displayLinesFollowResize();
     void hiddenControlCountsAtItsSize();
+    void longTextIsCountedInTheBackgroundAsShown_data();
     void longTextIsCountedInTheBackgroundAsShown();
     void spaceAfterParagraphsRenders();
     void firstLineIndentRenders();
@@ -195,8 +196,18 @@ static int shownLines(const TextControl &control)
     return lines - (document->lastBlock().length() <= 1 ? 1 : 0);
 }
 
+void TextControlLayoutTest::longTextIsCountedInTheBackgroundAsShown_data()
+{
+    QTest::addColumn<qsizetype>("characters");
+    QTest::newRow("long text: in slices between events")
+        << 2 * DisplayLineCounter::kCountAtOnceCharacters;
+    QTest::newRow("novel: on background threads")
+        << DisplayLineCounter::kCountHereCharacters + 100'000;
+}
+
 void TextControlLayoutTest::longTextIsCountedInTheBackgroundAsShown()
 {
+    QFETCH(qsizetype, characters);
     if (m_kind != TextKind::Uniform)
         QSKIP("formatted text is counted as it is laid out");
     // Proportional type, paragraphs of every length, tabs and long words that break
@@ -210,14 +221,14 @@ void TextControlLayoutTest::longTextIsCountedInTheBackgroundAsShown()
         "a",      "the",  "writer", "unbelievably", "x\ty", "café", QString(70, QLatin1Char('w')),
         "e-mail", "don't"};
     QStringList paragraphs;
-    qsizetype characters = 0;
-    while (characters < 2 * DisplayLineCounter::kCountAtOnceCharacters) {
+    qsizetype made = 0;
+    while (made < characters) {
         QStringList words;
         const int length = int(random.bounded(120));
         for (int i = 0; i < length; ++i)
             words.append(vocabulary.at(random.bounded(int(vocabulary.size()))));
         paragraphs.append(words.join(QLatin1Char(' ')));
-        characters += paragraphs.last().size() + 2;
+        made += paragraphs.last().size() + 2;
     }
     QSignalSpy counted(m_control, &TextControl::displayLinesCounted);
     m_control->setText(paragraphs.join(QStringLiteral("\r\n")));
