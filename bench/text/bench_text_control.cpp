@@ -133,10 +133,10 @@ template<class Editor> void compareWidget(const char *name, const QString &lfTex
                 residentMegabytes() - before);
 }
 
-void measureControl(const QString &text)
+void measureControl(const QString &text, TextKind kind)
 {
     const double before = residentMegabytes();
-    TextControl control;
+    TextControl control(kind);
     control.resize(WindowSize);
     control.show();
     QApplication::processEvents();
@@ -147,12 +147,13 @@ void measureControl(const QString &text)
     const auto counter =
         QObject::connect(&control, &TextControl::changed, [&] { ++notifications; });
 
-    std::printf("\nTextControl (QTextEdit inside), %d words, %lld characters\n", DocumentWords,
-                qlonglong(text.size()));
+    std::printf("\nTextControl (%s inside), %d words, %lld characters\n",
+                kind == TextKind::Uniform ? "QPlainTextEdit, uniform text" : "QTextEdit",
+                DocumentWords, qlonglong(text.size()));
     std::printf("  setText                         %8.1f ms\n",
                 milliseconds([&] { control.setText(text); }));
     const double firstCount = milliseconds([&] { lines = control.displayLineCount(); });
-    std::printf("  first displayLineCount          %8.1f ms (%d lines)\n", firstCount, lines);
+    std::printf("  first displayLineCount (waits)  %8.1f ms (%d lines)\n", firstCount, lines);
     std::printf("  displayLineCount, laid out      %8.3f ms\n",
                 milliseconds([&] { lines = control.displayLineCount(); }));
     QString copy;
@@ -267,6 +268,7 @@ int main(int argc, char **argv)
     std::printf("Qt editing widgets, %d words\n", DocumentWords);
     compareWidget<QPlainTextEdit>("QPlainTextEdit", lfText);
     compareWidget<QTextEdit>("QTextEdit", lfText);
-    measureControl(text);
+    measureControl(text, TextKind::Uniform);
+    measureControl(text, TextKind::Formatted);
     return 0;
 }

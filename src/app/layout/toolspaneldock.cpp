@@ -65,6 +65,12 @@ void ToolsPanelDock::togglePin()
     m_layoutWindow();
 }
 
+ToolsPanelDock::~ToolsPanelDock()
+{
+    if (m_panel && !m_panel->parent())
+        delete m_panel;
+}
+
 void ToolsPanelDock::detach()
 {
     const QList<QRect> screens = screenGeometries();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 
 #include <functional>
@@ -19,6 +20,8 @@ class ToolsPanelDock : public QObject
 public:
     ToolsPanelDock(QWidget *window, ToolsPanel *panel, std::function<void()> layoutWindow,
                    std::function<int()> monitorIndex);
+    // A detached panel is a window of its own, which nothing else would delete.
+    ~ToolsPanelDock() override;
 
     bool isPinned() const { return m_pinned; }
     bool isFloating() const { return m_floating; }
@@ -39,7 +42,7 @@ private:
     void placeFloatingPanel();
 
     QWidget *m_window;
-    ToolsPanel *m_panel;
+    QPointer<ToolsPanel> m_panel;
     std::function<void()> m_layoutWindow;
     std::function<int()> m_monitorIndex;
     bool m_pinned = false;
