@@ -21,7 +21,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QAbstractTextDocumentLayout>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cstdio>
@@ -165,5 +169,17 @@ int main(int argc, char **argv)
     clock.start();
     window.FormKeyUp(Qt::Key_S, Qt::ControlModifier);
     std::printf("| Ctrl+S | %.1f ms |\n", double(clock.nsecsElapsed()) / kNsPerMs);
-    return 0;
+
+    // The kept count against the widget's own layout of every paragraph.
+    const int counted = text->displayLineCount();
+    const auto *document = text->findChild<QTextDocument *>();
+    int shown = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        document->documentLayout()->blockBoundingRect(block);
+        shown += block.layout()->lineCount();
+    }
+    shown -= document->lastBlock().length() <= 1 ? 1 : 0;
+    std::printf("\ndisplay lines: %d counted, %d laid out by the widget (%s)\n", counted, shown,
+                counted == shown ? "exact" : "WRONG");
+    return counted == shown ? 0 : 1;
 }
