@@ -11,6 +11,8 @@ packages=(
   fonts-liberation
   # The desktop's own file opener and mime database.
   xdg-utils shared-mime-info
+  # The end-to-end tests drive the real editor on a virtual display.
+  xvfb xauth xdotool xclip
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "document/documentmessages.h"
 #include "document/documentpresentation.h"
 #include "document/filemenu.h"
+#include "document/paragraphends.h"
 #include "document/referencesfile.h"
 #include "goals/statuspanel.h"
 #include "platform/codec/textfilecodec.h"
@@ -13,7 +14,7 @@
 #include "platform/shell/urlopener.h"
 #include "platform/text/textcontrol.h"
 
-#include <algorithm>
+#include <QScopedValueRollback>
 
 namespace calmdesk {
 
@@ -74,9 +75,27 @@ void DocumentHandler::markChanged()
     setSaved(false);
 }
 
+QString DocumentHandler::backupText() const
+{
+    return m_backup.paragraphs.join(QStringLiteral("\r\n"));
+}
+
 void DocumentHandler::setBackupText(const QString &text)
 {
-    m_backupText = text;
+    m_backup = Snapshot{text.split(QStringLiteral("\r\n")), {}};
+}
+
+void DocumentHandler::takeBackupPoint()
+{
+    m_backup = Snapshot{m_txtMain->paragraphs(), m_txtMain->paragraphTags()};
+}
+
+void DocumentHandler::swapWithBackupPoint()
+{
+    Snapshot onScreen{m_txtMain->paragraphs(), m_txtMain->paragraphTags()};
+    m_txtMain->setParagraphs(m_backup.paragraphs, m_backup.tags);
+    m_txtMain->clearMarks(MarkKind::SpellingError);
+    m_backup = std::move(onScreen);
 }
 
 void DocumentHandler::setReferences(const QStringList &entries)
@@ -109,6 +128,7 @@ bool DocumentHandler::newDocument()
     m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
     m_references.clear();
     m_referencesFormat = TextFileFormat();
+    m_diskStamp = m_toldStamp = m_skipNotedStamp = FileStamp();
     // Clearing the text reports a change; the document is saved only once it is empty.
     m_txtMain->clearText();
     m_isSaved = true;
@@ -124,7 +144,13 @@ bool DocumentHandler::openDocument(const QString &path)
     const QString chosen = path.isEmpty() ? m_dialogs.openPath() : path;
     if (chosen.isEmpty())
         return false;
+    return loadDocument(chosen);
+}
 
+bool DocumentHandler::loadDocument(const QString &chosen)
+{
+    // Taken before reading: a change made while the file is read is seen as a change.
+    const FileStamp stamp = FileStamp::of(chosen);
     // Everything is read before anything is shown, so a failure leaves the editor as it
     // was. A companion that cannot be read fails the open too: saving would replace it.
     const DocumentLoadResult loaded = loadDocumentFile(chosen);
@@ -135,54 +161,103 @@ bool DocumentHandler::openDocument(const QString &path)
         return false;
     }
 
-    m_backupText = m_txtMain->text();
+    takeBackupPoint();
     // Each paragraph carries what ended it in the file, so a save writes it back as it
     // was; a paragraph made here ends as the file's own line break (None).
-    const std::vector<ParagraphEnd> &ends = loaded.document.ends;
     m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
-    std::vector<ParagraphMirror::Tag> tags(ends.size());
-    std::transform(ends.begin(), ends.end(), tags.begin(),
-                   [](ParagraphEnd end) { return ParagraphMirror::Tag(end); });
-    m_txtMain->setParagraphs(loaded.document.paragraphs, tags);
+    m_txtMain->setParagraphs(loaded.document.paragraphs, tagsOf(loaded.document.ends));
     m_format = loaded.document.format;
     m_references = references.entries;
     m_referencesFormat = references.format;
 
     m_isSaved = true;
     m_curFile = chosen;
+    m_diskStamp = stamp;
+    m_toldStamp = m_skipNotedStamp = FileStamp();
     paintFileLabel();
     emit documentOpened(m_curFile);
     return true;
 }
 
-bool DocumentHandler::saveDocument(bool saveAs)
+bool DocumentHandler::saveDocument(bool saveAs, SaveKind kind)
 {
     if (m_curFile.isEmpty() || saveAs) {
+        // The save dialog has asked before a chosen file is replaced.
         const QString chosen = m_dialogs.savePath(m_curFile);
         if (chosen.isEmpty())
             return false;
         m_curFile = chosen;
         paintFileLabel();
+    } else if (!mayReplaceFileOnDisk(kind)) {
+        return false;
     }
     if (!writeDocumentAndCompanions()) {
         m_messages.show(saveFailedMessage());
         return false;
     }
+    // The editor's own write is no change on disk.
+    m_diskStamp = FileStamp::of(m_curFile);
+    m_toldStamp = m_skipNotedStamp = FileStamp();
     setSaved(true);
     emit documentSaved(m_curFile);
     return true;
+}
+
+bool DocumentHandler::mayReplaceFileOnDisk(SaveKind kind)
+{
+    if (diskChange() != DiskChange::Changed)
+        return true;
+    if (kind == SaveKind::Automatic) {
+        // Said once for each change, not at every Enter.
+        const FileStamp onDisk = FileStamp::of(m_curFile);
+        if (onDisk != m_skipNotedStamp) {
+            m_skipNotedStamp = onDisk;
+            m_pctStatus->showHelpText(tr("Not auto-saved: the file was changed on disk"));
+        }
+        return false;
+    }
+    return m_messages.show(replaceChangedFileMessage(fileNameOf(m_curFile))) == Answer::Yes;
+}
+
+DocumentHandler::DiskChange DocumentHandler::diskChange() const
+{
+    if (m_curFile.isEmpty() || !m_diskStamp.exists)
+        return DiskChange::None;
+    const FileStamp onDisk = FileStamp::of(m_curFile);
+    if (!onDisk.exists)
+        return DiskChange::Removed;
+    return onDisk == m_diskStamp ? DiskChange::None : DiskChange::Changed;
+}
+
+void DocumentHandler::checkDiskChanges()
+{
+    if (m_checkingDisk)
+        return;
+    const DiskChange change = diskChange();
+    const FileStamp onDisk = FileStamp::of(m_curFile);
+    if (change == DiskChange::None || onDisk == m_toldStamp)
+        return;
+    m_toldStamp = onDisk;
+    const QScopedValueRollback<bool> checking(m_checkingDisk, true);
+    const QString name = fileNameOf(m_curFile);
+    if (change == DiskChange::Changed &&
+        m_messages.show(reloadChangedFileMessage(name)) == Answer::Yes) {
+        // The text on screen becomes the backup point, so it can still be brought back.
+        loadDocument(m_curFile);
+        return;
+    }
+    if (change == DiskChange::Removed)
+        m_messages.show(fileRemovedMessage(name));
+    // The text on screen is no longer what the file holds: closing asks to save it.
+    markChanged();
 }
 
 bool DocumentHandler::writeDocumentAndCompanions()
 {
     // Written from the paragraphs the control keeps: the text is not copied out of the
     // widget first.
-    const std::vector<ParagraphMirror::Tag> &tags = m_txtMain->paragraphTags();
-    std::vector<ParagraphEnd> ends(tags.size());
-    std::transform(tags.begin(), tags.end(), ends.begin(),
-                   [](ParagraphMirror::Tag tag) { return ParagraphEnd(tag); });
-    const TextSaveResult saved =
-        saveDocumentFile(m_curFile, m_txtMain->paragraphs(), ends, m_format);
+    const TextSaveResult saved = saveDocumentFile(m_curFile, m_txtMain->paragraphs(),
+                                                  endsOf(m_txtMain->paragraphTags()), m_format);
     if (!saved.ok)
         return false;
     // Text the old encoding could not hold was written as UTF-8; later saves follow.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "document/filestamp.h"
 #include "platform/codec/textfiletypes.h"
+#include "platform/text/paragraphmirror.h"
 
 #include <QObject>
 #include <QStringList>
@@ -44,9 +46,15 @@ public:
     // called for every keystroke.
     void markChanged();
 
-    // The backup point; an open stores the text it replaces here.
-    QString backupText() const { return m_backupText; }
+    // The backup point; an open stores the text it replaces here. It is kept as the
+    // control's paragraphs, shared, so taking one at every Enter costs nothing on a novel.
+    QString backupText() const;
     void setBackupText(const QString &text);
+    // Copies the text on screen into the backup point.
+    void takeBackupPoint();
+    // The text on screen and the backup point change places (the spelling marks go), so
+    // a second restore brings the text back.
+    void swapWithBackupPoint();
 
     // How the document is stored on disk; a save writes it back in this form.
     TextFileFormat format() const { return m_format; }
@@ -67,7 +75,17 @@ public:
     bool openDocument(const QString &path = QString());
     // Writes the text and the companion; asks for a name when untitled or `saveAs`.
     // After a name was chosen the document keeps it even when the write fails.
-    bool saveDocument(bool saveAs);
+    // A file another program changed since it was opened or saved is replaced only when
+    // the writer agrees; an automatic save skips it instead and says so once.
+    enum class SaveKind { ByWriter, Automatic };
+    bool saveDocument(bool saveAs, SaveKind kind = SaveKind::ByWriter);
+
+    // What happened to the document's file on disk since it was opened or last saved.
+    enum class DiskChange { None, Changed, Removed };
+    DiskChange diskChange() const;
+    // The editor has the focus again: a change on disk not yet told is told now, and the
+    // writer chooses between the file and the text on screen.
+    void checkDiskChanges();
 
     void mnuFReloadFileClick();
     void mnuFFolderClick();
@@ -106,6 +124,8 @@ private:
     void paintFileLabel();
     void paintFileLabelColour();
     bool writeDocumentAndCompanions();
+    bool loadDocument(const QString &path);
+    bool mayReplaceFileOnDisk(SaveKind kind);
 
     TextControl *m_txtMain;
     StatusPanel *m_pctStatus;
@@ -116,7 +136,18 @@ private:
 
     QString m_curFile;
     bool m_isSaved = true;
-    QString m_backupText;
+    struct Snapshot
+    {
+        QStringList paragraphs{QString()};
+        std::vector<ParagraphMirror::Tag> tags;
+    };
+    Snapshot m_backup;
+    // The file as the editor last read or wrote it, and the last change of it the writer
+    // was told of (asked at the focus, or noted when an automatic save skipped it).
+    FileStamp m_diskStamp;
+    FileStamp m_toldStamp;
+    FileStamp m_skipNotedStamp;
+    bool m_checkingDisk = false;
     TextFileFormat m_format;
     QStringList m_references;
     TextFileFormat m_referencesFormat;

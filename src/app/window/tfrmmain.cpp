@@ -20,8 +20,12 @@
 #include "app/window/openboxes.h"
 #include "app/window/trayicon.h"
 #include "core/asciitext.h"
+#include "document/crashrecovery.h"
 #include "document/documentfiles.h"
 #include "document/documenthandler.h"
+#include "document/documentmessages.h"
+#include "document/recoveryfile.h"
+#include "document/safetynets.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuspanel.h"
 #include "platform/store/settingsstore.h"
@@ -60,6 +64,10 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , m_goals(new GoalsController(txtMain, pctStatus, services.store, nullptr, this))
     , m_document(new DocumentHandler(txtMain, pctStatus, services.messages, services.dialogs,
                                      services.opener, this))
+    , m_safety(new SafetyNets(
+          m_document, pctStatus, services.messages,
+          [this](bool withSeconds) { return autoSaveTime(withSeconds); }, this))
+    , m_recovery(new CrashRecovery(txtMain, RecoveryFile::defaultPath(), this))
     , m_tray(new TrayIcon(this))
     , m_keyPreview(new KeyPreview(this))
     , m_textKeys(new TextKeys(
@@ -91,6 +99,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
 
     connectGoals();
     connectEdges();
+    connectSafetyNets();
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
     m_keyPreview->watchDetachable(pctDict);
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
@@ -142,6 +151,25 @@ void TfrmMain::connectEdges()
     connect(txtMain, &TextControl::contextMenuRequested, this,
             [this](const QPoint &position) { mnuEdit->popup(txtMain->mapToGlobal(position)); });
     connect(pctStatus, &StatusPanel::helpLabelClicked, this, &TfrmMain::showHelp);
+}
+
+void TfrmMain::connectSafetyNets()
+{
+    connect(mnuEdit->mnuSaveRestore, &QAction::triggered, m_safety,
+            &SafetyNets::mnuSaveRestoreClick);
+    connect(mnuEdit->mnuRestore, &QAction::triggered, m_safety, &SafetyNets::mnuRestoreClick);
+    connect(m_textKeys, &TextKeys::paragraphEnding, m_safety, &SafetyNets::paragraphEnding);
+    connect(m_textKeys, &TextKeys::paragraphEnded, m_recovery, &CrashRecovery::writeCopy);
+    connect(m_document, &DocumentHandler::documentOpened, m_safety,
+            &SafetyNets::restartTimedActions);
+}
+
+QString TfrmMain::autoSaveTime(bool withSeconds)
+{
+    // The note's form becomes the program's long time format, which F5 uses too.
+    m_timeFormats->setLongTimeForm(withSeconds ? LongTimeForm::HoursMinutesSeconds
+                                               : LongTimeForm::HoursMinutes);
+    return m_timeFormats->formatLongTime(systemClock()().time());
 }
 
 void TfrmMain::setScreenHalf(int half)
@@ -229,7 +257,9 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     applySettings();
     m_document->setSaved(true);
 
-    const bool recovered = false;
+    // A copy of the text left by an abnormal end takes the untitled document's place, and
+    // neither the command line's file nor the first document replaces it.
+    const bool recovered = m_recovery->restoreAtStart();
     // The command line is read now, as it decides whether the window shows; the document
     // it names is opened once the window is on screen, so the writer sees the editor at
     // once and a novel loads into it.
@@ -250,6 +280,8 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     // Once, at start-up: a settings file set aside, or one whose changes will not be kept.
     for (const Message &notice : m_services.storeNotices)
         m_services.messages.show(notice);
+    if (recovered)
+        m_services.messages.show(recoveredTextMessage());
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
@@ -359,6 +391,7 @@ void TfrmMain::applySettings()
 
     // Counts, the writing timer, the alarm and which status labels show.
     m_goals->applySettings(s);
+    m_safety->applySettings(s);
 
     layoutWindow();
     m_goals->updateStatus();
@@ -522,6 +555,12 @@ void TfrmMain::changeEvent(QEvent *event)
     case QEvent::PaletteChange:
         relayoutForDesktop();
         break;
+    case QEvent::ActivationChange:
+        // The document's file may have been changed by another program meanwhile; asked
+        // from the loop, not from inside the activation.
+        if (isActiveWindow() && m_startupFinished && !m_appClosing)
+            QTimer::singleShot(0, m_document, &DocumentHandler::checkDiskChanges);
+        break;
     case QEvent::WindowStateChange:
         // A minimised editor lives on in the tray only (on the task bar without one).
         if (isMinimized() && trayAvailable())
@@ -562,6 +601,7 @@ bool TfrmMain::FormCloseQuery()
 
     m_appClosing = true;
     m_tray->remove();
+    m_recovery->removeCopy();
     return true;
 }
 

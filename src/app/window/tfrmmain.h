@@ -11,6 +11,7 @@
 
 namespace calmdesk {
 
+class CrashRecovery;
 class DocumentHandler;
 class EdgePanels;
 class EditMenu;
@@ -24,6 +25,7 @@ class WheelNotches;
 struct LayoutState;
 struct WindowLayout;
 class GoalsController;
+class SafetyNets;
 class StatusPanel;
 class KeyPreview;
 class SettingsStore;
@@ -99,6 +101,8 @@ public:
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
     DocumentHandler *document() const { return m_document; }
+    SafetyNets *safetyNets() const { return m_safety; }
+    CrashRecovery *crashRecovery() const { return m_recovery; }
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
@@ -121,6 +125,8 @@ private:
     void connectGoals();
     void popUpFileMenu(Qt::MouseButton button);
     void connectEdges();
+    void connectSafetyNets();
+    QString autoSaveTime(bool withSeconds);
     LayoutState layoutState() const;
     void placeComponents(const WindowLayout &layout);
     void setScreenHalf(int half);
@@ -147,6 +153,8 @@ private:
     StatusPanel *pctStatus;
     GoalsController *m_goals;
     DocumentHandler *m_document;
+    SafetyNets *m_safety;
+    CrashRecovery *m_recovery;
     TrayIcon *m_tray;
     KeyPreview *m_keyPreview;
     TextKeys *m_textKeys;
