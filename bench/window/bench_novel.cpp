@@ -10,18 +10,21 @@
 #include "app/layout/topbar.h"
 #include "app/window/tfrmmain.h"
 #include "bench/support/benchprose.h"
+#include "document/crashrecovery.h"
+#include "document/recoveryfile.h"
 #include "platform/dialogs/filedialogs.h"
 #include "platform/dialogs/messageboxes.h"
 #include "platform/shell/urlopener.h"
 #include "platform/store/sqlitesettingsstore.h"
 #include "platform/text/textcontrol.h"
+#include "settings/settingsio.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -40,6 +43,7 @@ namespace {
 constexpr int kDefaultWords = 1'000'000;
 constexpr int kDefaultKeystrokes = 200;
 constexpr int kWarmUp = 20;
+constexpr int kEnters = 9;
 constexpr double kNsPerMs = 1e6;
 constexpr int kCountTimeoutMs = 60'000;
 
@@ -114,9 +118,13 @@ int main(int argc, char **argv)
     SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
     QtMessageBoxes messages(nullptr);
     QtFileDialogs dialogs(nullptr, messages);
-    TfrmMain window(TfrmMain::Services{store, messages, dialogs, desktopUrlOpener(),
+    TfrmMain window(TfrmMain::Services{store,
+                                       messages,
+                                       dialogs,
+                                       desktopUrlOpener(),
                                        home.filePath(QStringLiteral("XDG_DATA_HOME")),
-                                       {}, {}});
+                                       {},
+                                       {}});
     TextControl *text = window.textColumn();
 
     QElapsedTimer clock;
@@ -169,6 +177,30 @@ int main(int argc, char **argv)
     clock.start();
     window.FormKeyUp(Qt::Key_S, Qt::ControlModifier);
     std::printf("| Ctrl+S | %.1f ms |\n", double(clock.nsecsElapsed()) / kNsPerMs);
+
+    // Enter, whose release hands the text to the recovery copy's writer; then with the
+    // paragraph-end save on as well.
+    RecoveryFile &copy = window.crashRecovery()->file();
+    const auto enters = [&](const char *what) {
+        std::vector<double> times;
+        std::vector<double> copies;
+        for (int i = 0; i < kEnters; ++i) {
+            clock.start();
+            typeKey(input, '\r');
+            times.push_back(double(clock.nsecsElapsed()) / kNsPerMs);
+            clock.start();
+            copy.flush();
+            copies.push_back(double(clock.nsecsElapsed()) / kNsPerMs);
+        }
+        std::printf("| Enter, %s (median) | %.1f ms |\n", what, median(times));
+        std::printf("| recovery copy written after it (median) | %.1f ms |\n", median(copies));
+    };
+    enters("recovery copy only");
+    store.regWriteString(generalKey(settingsRoot()), QStringLiteral("savepar"),
+                         QStringLiteral("1"));
+    window.loadSettings();
+    window.applySettings();
+    enters("saved at the paragraph end");
 
     // The kept count against the widget's own layout of every paragraph.
     const int counted = text->displayLineCount();

@@ -128,7 +128,7 @@ bool DocumentHandler::newDocument()
     m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
     m_references.clear();
     m_referencesFormat = TextFileFormat();
-    m_diskStamp = m_toldStamp = m_skipNotedStamp = FileStamp();
+    rememberFileOnDisk(FileStamp());
     // Clearing the text reports a change; the document is saved only once it is empty.
     m_txtMain->clearText();
     m_isSaved = true;
@@ -172,8 +172,7 @@ bool DocumentHandler::loadDocument(const QString &chosen)
 
     m_isSaved = true;
     m_curFile = chosen;
-    m_diskStamp = stamp;
-    m_toldStamp = m_skipNotedStamp = FileStamp();
+    rememberFileOnDisk(stamp);
     paintFileLabel();
     emit documentOpened(m_curFile);
     return true;
@@ -196,8 +195,7 @@ bool DocumentHandler::saveDocument(bool saveAs, SaveKind kind)
         return false;
     }
     // The editor's own write is no change on disk.
-    m_diskStamp = FileStamp::of(m_curFile);
-    m_toldStamp = m_skipNotedStamp = FileStamp();
+    rememberFileOnDisk(FileStamp::of(m_curFile));
     setSaved(true);
     emit documentSaved(m_curFile);
     return true;
@@ -217,6 +215,13 @@ bool DocumentHandler::mayReplaceFileOnDisk(SaveKind kind)
         return false;
     }
     return m_messages.show(replaceChangedFileMessage(fileNameOf(m_curFile))) == Answer::Yes;
+}
+
+void DocumentHandler::rememberFileOnDisk(const FileStamp &stamp)
+{
+    m_diskStamp = stamp;
+    m_toldStamp.reset();
+    m_skipNotedStamp.reset();
 }
 
 DocumentHandler::DiskChange DocumentHandler::diskChange() const

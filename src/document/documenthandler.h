@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QPoint;
 
@@ -126,6 +127,7 @@ private:
     bool writeDocumentAndCompanions();
     bool loadDocument(const QString &path);
     bool mayReplaceFileOnDisk(SaveKind kind);
+    void rememberFileOnDisk(const FileStamp &stamp);
 
     TextControl *m_txtMain;
     StatusPanel *m_pctStatus;
@@ -145,8 +147,8 @@ private:
     // The file as the editor last read or wrote it, and the last change of it the writer
     // was told of (asked at the focus, or noted when an automatic save skipped it).
     FileStamp m_diskStamp;
-    FileStamp m_toldStamp;
-    FileStamp m_skipNotedStamp;
+    std::optional<FileStamp> m_toldStamp;
+    std::optional<FileStamp> m_skipNotedStamp;
     bool m_checkingDisk = false;
     TextFileFormat m_format;
     QStringList m_references;

@@ -80,12 +80,6 @@ void RecoveryFile::flush()
     m_idle.wait(lock, [this] { return !m_busy && !m_pending; });
 }
 
-int RecoveryFile::writtenCount() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_written;
-}
-
 void RecoveryFile::run()
 {
     std::unique_lock lock(m_mutex);
@@ -97,28 +91,26 @@ void RecoveryFile::run()
         m_pending.reset();
         m_busy = true;
         lock.unlock();
-        const bool ok = writeNow(snapshot);
+        writeNow(snapshot);
         lock.lock();
         m_busy = false;
-        if (ok)
-            ++m_written;
         m_idle.notify_all();
     }
 }
 
-bool RecoveryFile::writeNow(const Snapshot &snapshot) const
+void RecoveryFile::writeNow(const Snapshot &snapshot) const
 {
     // Failures are silent: without a writable state folder there is no crash recovery.
     if (!makeFolderPath(QFileInfo(m_path).path()))
-        return false;
+        return;
     if (!QFileInfo::exists(m_path)) {
         // The atomic replace keeps the old file's permissions: make it the owner's first.
         QFile first(m_path);
         if (!first.open(QIODevice::WriteOnly) || !first.setPermissions(kOwnerReadWrite))
-            return false;
+            return;
     }
     const TextFileFormat format{TextEncoding::Utf8, LineBreak::Lf};
-    return saveDocumentFile(m_path, snapshot.paragraphs, snapshot.ends, format).ok;
+    saveDocumentFile(m_path, snapshot.paragraphs, snapshot.ends, format);
 }
 
 } // namespace calmdesk

@@ -42,8 +42,6 @@ public:
     void remove();
     // Waits until everything queued has been written.
     void flush();
-    // How many copies reached the disk (a failed write is not counted).
-    int writtenCount() const;
 
 private:
     struct Snapshot
@@ -53,7 +51,7 @@ private:
     };
 
     void run();
-    bool writeNow(const Snapshot &snapshot) const;
+    void writeNow(const Snapshot &snapshot) const;
 
     const QString m_path;
     mutable std::mutex m_mutex;
@@ -62,7 +60,6 @@ private:
     std::optional<Snapshot> m_pending;
     bool m_busy = false;
     bool m_stopping = false;
-    int m_written = 0;
     std::thread m_worker;
 };
 

@@ -3,7 +3,9 @@
 #include "app/layout/toolspanel.h"
 #include "app/layout/toolspaneldock.h"
 #include "app/layout/topbar.h"
+#include "document/crashrecovery.h"
 #include "document/filemenu.h"
+#include "document/recoveryfile.h"
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "mainwindowfixture.h"
@@ -483,6 +485,56 @@ private slots:
                  QColor(0, 255, 0));
         pressCtrl(w, Qt::Key_N);
         QCOMPARE(statusLabel(&w, "lblWord")->text(), QStringLiteral("Words: 0/0"));
+    }
+
+    void recoveredTextReplacesTheStartDocument_data()
+    {
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::newRow("command-line file skipped") << true;
+        QTest::newRow("last edited file skipped") << false;
+    }
+    void recoveredTextReplacesTheStartDocument()
+    {
+        QFETCH(bool, fromCommandLine);
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "on disk");
+        f.setGeneral("openlst", "1");
+        f.setGeneral("lastknonw", a);
+        const QString copy = RecoveryFile::defaultPath();
+        QVERIFY(QDir().mkpath(QFileInfo(copy).path()));
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("lost words");
+        file.close();
+
+        TfrmMain &w = f.window();
+        QVERIFY(f.start(fromCommandLine ? QStringList{a} : QStringList{}));
+        QCOMPARE(w.textColumn()->text(), "lost words");
+        QVERIFY(w.document()->curFile().isEmpty());
+        QVERIFY(!w.document()->isSaved());
+        QCOMPARE(f.messages.shown.size(), 1);
+        QCOMPARE(f.messages.shown.first().caption, "Auto-recovery");
+
+        // A normal close, the changes dropped: the copy goes with it.
+        f.messages.answers << Answer::No;
+        QVERIFY(w.close());
+        QVERIFY(!QFileInfo::exists(copy));
+    }
+
+    void enterSavesTheParagraphAndItsReleaseWritesTheCopy()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "");
+        f.setGeneral("savepar", "1");
+        TfrmMain &w = f.window();
+        QVERIFY(f.start({a}));
+        typeInto(w, "First");
+        QTest::keyClick(w.focusWidget(), Qt::Key_Return);
+        QCOMPARE(MainWindowFixture::readFile(a), "First");
+        RecoveryFile &copy = w.crashRecovery()->file();
+        copy.flush();
+        QCOMPARE(MainWindowFixture::readFile(copy.path()), "First\n");
+        QTRY_VERIFY(statusLabel(w.statusPanel(), "lblHelp")->text().startsWith("Auto-saved at "));
     }
 
     void enterStartsAParagraphInTheSameLook()
