@@ -23,4 +23,14 @@ QString asciiLower(const QString &text)
     return result;
 }
 
+QString asciiUpper(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result) {
+        if (isAsciiLower(c))
+            c = QChar(c.unicode() - ('a' - 'A'));
+    }
+    return result;
+}
+
 } // namespace calmdesk

@@ -34,5 +34,7 @@ inline bool isAsciiLetter(QChar c)
 
 // A to Z become a to z; every other character stays as it is.
 QString asciiLower(const QString &text);
+// a to z become A to Z; every other character stays as it is.
+QString asciiUpper(const QString &text);
 
 } // namespace calmdesk

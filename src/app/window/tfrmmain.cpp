@@ -1,5 +1,7 @@
 #include "app/window/tfrmmain.h"
 
+#include "aids/autocorrect.h"
+#include "aids/autotextpanel.h"
 #include "app/entry/appinfo.h"
 #include "app/entry/programicon.h"
 #include "app/entry/startupplan.h"
@@ -79,6 +81,8 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
           this, pctDict, [this] { layoutWindow(); }, [this] { return m_monitorIndex; }))
     , m_focusLock(new FocusLock(this, pctStatus, [this] { return m_keepOnTop; }))
     , reCopy(new TextControl(this))
+    , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
+    , pctAT(new AutoTextPanel(txtMain, this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
 {
@@ -100,6 +104,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectGoals();
     connectEdges();
     connectSafetyNets();
+    connectWritingAids();
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
     m_keyPreview->watchDetachable(pctDict);
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
@@ -162,6 +167,14 @@ void TfrmMain::connectSafetyNets()
     connect(m_textKeys, &TextKeys::paragraphEnded, m_recovery, &CrashRecovery::writeCopy);
     connect(m_document, &DocumentHandler::documentOpened, m_safety,
             &SafetyNets::restartTimedActions);
+}
+
+void TfrmMain::connectWritingAids()
+{
+    connect(m_goals, &GoalsController::autoCorrectRequested, m_autoCorrect,
+            &AutoCorrect::editAutoCorrect);
+    connect(mnuEdit->mnuAC, &QAction::triggered, m_autoCorrect, &AutoCorrect::mnuACClick);
+    connect(m_autoCorrect, &AutoCorrect::beepRequested, this, [] { QApplication::beep(); });
 }
 
 QString TfrmMain::autoSaveTime(bool withSeconds)
@@ -392,6 +405,8 @@ void TfrmMain::applySettings()
     // Counts, the writing timer, the alarm and which status labels show.
     m_goals->applySettings(s);
     m_safety->applySettings(s);
+    m_autoCorrect->setRules(s.acFind, s.acReplace);
+    pctAT->setWords(s.atWords);
 
     layoutWindow();
     m_goals->updateStatus();
@@ -502,6 +517,10 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::ShowHelp:
         showHelp();
+        break;
+    case WindowCommand::AutoText:
+        if (m_settings.txttext)
+            pctAT->editAutoText();
         break;
     default:
         // Commands of features still to come.

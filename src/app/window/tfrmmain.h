@@ -11,6 +11,8 @@
 
 namespace calmdesk {
 
+class AutoCorrect;
+class AutoTextPanel;
 class CrashRecovery;
 class DocumentHandler;
 class EdgePanels;
@@ -103,6 +105,8 @@ public:
     DocumentHandler *document() const { return m_document; }
     SafetyNets *safetyNets() const { return m_safety; }
     CrashRecovery *crashRecovery() const { return m_recovery; }
+    AutoCorrect *autoCorrect() const { return m_autoCorrect; }
+    AutoTextPanel *autoTextPanel() const { return pctAT; }
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
@@ -126,6 +130,7 @@ private:
     void popUpFileMenu(Qt::MouseButton button);
     void connectEdges();
     void connectSafetyNets();
+    void connectWritingAids();
     QString autoSaveTime(bool withSeconds);
     LayoutState layoutState() const;
     void placeComponents(const WindowLayout &layout);
@@ -164,6 +169,8 @@ private:
     ToolsPanelDock *m_dock;
     FocusLock *m_focusLock;
     TextControl *reCopy;
+    AutoCorrect *m_autoCorrect;
+    AutoTextPanel *pctAT;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 

@@ -358,6 +358,11 @@ bool TextControl::canUndo() const
     return document()->isUndoAvailable();
 }
 
+bool TextControl::canRedo() const
+{
+    return document()->isRedoAvailable();
+}
+
 void TextControl::cut()
 {
     settleMarks();
@@ -549,6 +554,29 @@ const std::vector<ParagraphMirror::Tag> &TextControl::paragraphTags() const
 void TextControl::setNewParagraphTag(ParagraphMirror::Tag tag)
 {
     m_mirror.setNewParagraphTag(tag);
+}
+
+QString TextControl::textBefore(int position, int maxLength) const
+{
+    const QTextDocument &doc = *document();
+    const int widgetPosition = positionmap::toWidget(doc, position);
+    const QTextBlock block = doc.findBlock(widgetPosition);
+    if (maxLength <= 0 || !block.isValid())
+        return QString();
+    int paragraph = block.blockNumber();
+    const int offset = widgetPosition - block.position();
+    const int from = std::max(0, offset - maxLength);
+    QString before = m_mirror.at(paragraph).mid(from, offset - from);
+    // Only as much of each earlier paragraph as still fits is copied.
+    while (before.size() < maxLength && paragraph > 0) {
+        --paragraph;
+        before.prepend(u"\r\n");
+        const QString &text = m_mirror.at(paragraph);
+        const qsizetype room = maxLength - before.size();
+        if (room > 0)
+            before.prepend(QStringView(text).right(room));
+    }
+    return before.right(maxLength);
 }
 
 int TextControl::lineCount() const

@@ -77,6 +77,8 @@ public:
     void undo();
     void redo();
     bool canUndo() const;
+    // True right after an undo (until the next edit): the change was the writer's undo.
+    bool canRedo() const;
     void cut();
     void copy();
     void paste();
@@ -120,6 +122,10 @@ public:
     // last takes the tag of the last one replaced and the others take newParagraphTag.
     const std::vector<ParagraphMirror::Tag> &paragraphTags() const;
     void setNewParagraphTag(ParagraphMirror::Tag tag);
+
+    // Up to `maxLength` characters of the canonical text that end at `position`, read
+    // from the paragraphs around it: what a check at the caret needs, without the text.
+    QString textBefore(int position, int maxLength) const;
 
     // Lines are paragraphs.
     int lineCount() const;
