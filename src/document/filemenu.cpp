@@ -1,18 +1,9 @@
 #include "document/filemenu.h"
 
 #include "document/documentpresentation.h"
+#include "document/menuitems.h"
 
 namespace calmdesk {
-
-namespace {
-
-QAction *addItemAfterSeparator(QMenu *menu, const QString &caption)
-{
-    menu->addSeparator();
-    return menu->addAction(caption);
-}
-
-} // namespace
 
 FileMenu::FileMenu(QWidget *parent)
     : QMenu(parent)

@@ -5,6 +5,7 @@
 #include "goals/statuspanel.h"
 #include "platform/text/textcontrol.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QRegion>
@@ -59,12 +60,14 @@ EdgePanels::EdgePanels(QWidget *window, TextControl *text, StatusPanel *status)
     , pctStatus(status)
     , pctSpan(strip(window, WindowButtons::barColour()))
     , pctControl(new WindowButtons(window))
+    , pctRecent(recentFilesButton(window))
     , imgHover(hoverStrip(window))
     , imgHover2(hoverStrip(window))
     , pctRed(strip(window, Qt::black))
 {
     pctSpan->hide();
     pctControl->hide();
+    pctRecent->hide();
     pctRed->setMouseTracking(true);
     pctSpan->setMouseTracking(true);
     window->setMouseTracking(true);
@@ -105,6 +108,7 @@ void EdgePanels::place(const WindowLayout &layout)
 {
     pctSpan->setGeometry(layout.pctSpan);
     pctControl->setGeometry(layout.pctControl);
+    pctRecent->setGeometry(layout.pctRecent);
     placeHoverStrip(imgHover, layout.imgHover);
     placeHoverStrip(imgHover2, layout.imgHover2);
     pctRed->setGeometry(layout.pctRed);
@@ -117,6 +121,7 @@ void EdgePanels::place(const WindowLayout &layout)
     imgHover2->raise();
     pctSpan->raise();
     pctControl->raise();
+    pctRecent->raise();
 }
 
 void EdgePanels::showTopBar(bool shown)
@@ -126,7 +131,17 @@ void EdgePanels::showTopBar(bool shown)
     if (shown) {
         pctSpan->raise();
         pctControl->raise();
+    } else {
+        pctRecent->hide();
     }
+}
+
+void EdgePanels::showRecentBar(bool shown)
+{
+    showTopBar(shown);
+    pctRecent->setVisible(shown);
+    if (shown)
+        pctRecent->raise();
 }
 
 void EdgePanels::pointerOverBackground(int y, int height)

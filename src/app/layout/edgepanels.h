@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRect>
 
+class QAbstractButton;
 class QWidget;
 
 namespace calmdesk {
@@ -16,7 +17,8 @@ struct WindowLayout;
 
 // What stays out of sight until the pointer reaches an edge: the top bar with the window
 // buttons (shown over the top-right corner or the right edge), the status line when it
-// shows under the pointer, and the cover over the text's scroll bar.
+// shows under the pointer, and the cover over the text's scroll bar. The top bar can also
+// show with the "Recent Files" button at its left end while the recent-files menu is open.
 class EdgePanels : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,10 @@ public:
     void setCoverColour(const QColor &colour);
 
     WindowButtons *buttons() const { return pctControl; }
+    QAbstractButton *recentButton() const { return pctRecent; }
     bool isTopBarShown() const;
+    // The top bar with the "Recent Files" button, or all of it hidden.
+    void showRecentBar(bool shown);
     bool isScrollBarCovered() const;
     // The invisible strips that bring up the top bar.
     QWidget *cornerHoverStrip() const { return imgHover; }
@@ -53,6 +58,7 @@ private:
     StatusPanel *pctStatus;
     QWidget *pctSpan;
     WindowButtons *pctControl;
+    QAbstractButton *pctRecent;
     QWidget *imgHover;
     QWidget *imgHover2;
     QWidget *pctRed;

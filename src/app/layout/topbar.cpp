@@ -100,4 +100,22 @@ QColor WindowButtons::barColour()
     return kBarColour;
 }
 
+QAbstractButton *recentFilesButton(QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QStringLiteral("pctRecent"));
+    button->setText(WindowButtons::tr("Recent Files"));
+    button->setAccessibleName(button->text());
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    QPalette colours = button->palette();
+    colours.setColor(QPalette::Window, kBarColour);
+    colours.setColor(QPalette::Button, kBarColour);
+    colours.setColor(QPalette::ButtonText, kIconColour);
+    button->setPalette(colours);
+    button->setAutoFillBackground(true);
+    return button;
+}
+
 } // namespace calmdesk

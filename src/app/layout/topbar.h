@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QAbstractButton;
 class QToolButton;
 
 namespace calmdesk {
@@ -31,5 +32,8 @@ signals:
     void screenHalfRequested(int half);
     void closeRequested();
 };
+
+// The "Recent Files" button `pctRecent` for the top bar's left end, in the bar's colours.
+QAbstractButton *recentFilesButton(QWidget *parent);
 
 } // namespace calmdesk

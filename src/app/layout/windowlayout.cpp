@@ -111,6 +111,7 @@ WindowLayout layoutInside(QSize window, const LayoutState &state)
     result.pctSpan = QRect(state.spanLeft, kTopBarTop, w - state.spanLeft, kTopBarHeight);
     result.pctControl =
         QRect(w - kControlWidth - kControlRightGap, kTopBarTop, kControlWidth, kControlHeight);
+    result.pctRecent = QRect(0, kTopBarTop, kRecentWidth, kTopBarHeight);
 
     // A pinned panel keeps its room even while it is closed, so the column does not jump
     // when it opens again.

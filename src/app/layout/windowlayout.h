@@ -130,6 +130,8 @@ struct WindowLayout
     QRect topBarCorner;
     QRect pctSpan;
     QRect pctControl;
+    // The "Recent Files" button at the top left, over the strip's start.
+    QRect pctRecent;
 };
 
 // Positions of the parts in a window of the given size.

@@ -20,6 +20,7 @@
 #include "app/layout/windowlayout.h"
 #include "app/window/keypreview.h"
 #include "app/window/openboxes.h"
+#include "app/window/recentfilespopup.h"
 #include "app/window/trayicon.h"
 #include "core/asciitext.h"
 #include "document/crashrecovery.h"
@@ -76,6 +77,8 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
           txtMain, QGuiApplication::clipboard(), [this] { return m_settings.formats; }, this))
     , mnuEdit(new EditMenu(this))
     , m_edges(new EdgePanels(this, txtMain, pctStatus))
+    , m_recent(new RecentFilesPopup(this, m_document, pctStatus, m_edges, services.store,
+                                    settingsRoot(), [this] { return m_settings.showmru; }))
     , pctDict(new ToolsPanel(this))
     , m_dock(new ToolsPanelDock(
           this, pctDict, [this] { layoutWindow(); }, [this] { return m_monitorIndex; }))
@@ -105,6 +108,11 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectEdges();
     connectSafetyNets();
     connectWritingAids();
+    connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
+    connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
+    connect(m_document, &DocumentHandler::recentFilesRequested, m_recent,
+            &RecentFilesPopup::lblFileClick);
+    connect(m_recent, &RecentFilesPopup::exitRequested, this, &QWidget::close);
     connect(m_dock, &ToolsPanelDock::closed, txtMain, [this] { txtMain->setFocus(); });
     m_keyPreview->watchDetachable(pctDict);
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
@@ -266,6 +274,7 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     m_tray->show();
 
     m_document->newDocument();
+    m_recent->loadMRU();
     loadSettings();
     applySettings();
     m_document->setSaved(true);
@@ -521,6 +530,9 @@ void TfrmMain::runCommand(WindowCommand command)
     case WindowCommand::AutoText:
         if (m_settings.txttext)
             pctAT->editAutoText();
+        break;
+    case WindowCommand::RecentFilesMenu:
+        m_recent->showFromKeyboard();
         break;
     default:
         // Commands of features still to come.

@@ -30,6 +30,7 @@ class GoalsController;
 class SafetyNets;
 class StatusPanel;
 class KeyPreview;
+class RecentFilesPopup;
 class SettingsStore;
 class TextControl;
 class TrayIcon;
@@ -99,6 +100,7 @@ public:
     FocusLock *focusLock() const { return m_focusLock; }
     EditMenu *editMenu() const { return mnuEdit; }
     EdgePanels *edgePanels() const { return m_edges; }
+    RecentFilesPopup *recentFiles() const { return m_recent; }
     bool startsHidden() const { return m_startHidden; }
     const Settings &settings() const { return m_settings; }
     TextControl *textColumn() const { return txtMain; }
@@ -165,6 +167,7 @@ private:
     TextKeys *m_textKeys;
     EditMenu *mnuEdit;
     EdgePanels *m_edges;
+    RecentFilesPopup *m_recent;
     ToolsPanel *pctDict;
     ToolsPanelDock *m_dock;
     FocusLock *m_focusLock;
