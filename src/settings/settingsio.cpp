@@ -92,24 +92,28 @@ bool updateSettings(SettingsStore &store, const QString &root, const Settings &s
 
     bool ok = writeRows(store, general, leadingSettingRows(), s);
 
+    // The stored lists have no gaps: reading stops at the first empty slot, so a rule with
+    // an empty side (kept in memory only) must not hide the rules after it.
+    int rules = 0;
+    int words = 0;
     for (int n = 0; n < Settings::kListSlots; ++n) {
-        const QString a = slotName('a', n);
-        const QString b = slotName('b', n);
         const QString find = trimmed(s.acFind.value(n));
         const QString replace = trimmed(s.acReplace.value(n));
         if (!find.isEmpty() && !replace.isEmpty()) {
-            ok = store.regWriteString(acKey, a, find) && ok;
-            ok = store.regWriteString(acKey, b, replace) && ok;
-        } else {
-            ok = store.regDeleteValue(acKey, a) && ok;
-            ok = store.regDeleteValue(acKey, b) && ok;
+            ok = store.regWriteString(acKey, slotName('a', rules), find) && ok;
+            ok = store.regWriteString(acKey, slotName('b', rules), replace) && ok;
+            ++rules;
         }
         const QString word = trimmed(s.atWords.value(n));
         if (!word.isEmpty())
-            ok = store.regWriteString(atKey, a, word) && ok;
-        else
-            ok = store.regDeleteValue(atKey, a) && ok;
+            ok = store.regWriteString(atKey, slotName('a', words++), word) && ok;
     }
+    for (int n = rules; n < Settings::kListSlots; ++n) {
+        ok = store.regDeleteValue(acKey, slotName('a', n)) && ok;
+        ok = store.regDeleteValue(acKey, slotName('b', n)) && ok;
+    }
+    for (int n = words; n < Settings::kListSlots; ++n)
+        ok = store.regDeleteValue(atKey, slotName('a', n)) && ok;
 
     if (writeLimits)
         writeLimits(store);

@@ -406,21 +406,24 @@ private slots:
         QVERIFY(store->values(kAutotext).isEmpty());
     }
 
-    void ruleWithAnEmptySideIsNotStored()
+    void listsWithGapsComeBackWholeAndPacked()
     {
         Settings s;
-        s.acFind[0] = QStringLiteral("teh");
-        s.acFind[1] = QStringLiteral("replace me");
-        s.acReplace[1] = QStringLiteral("   ");
-        s.acFind[2] = QStringLiteral("adn");
-        s.acReplace[2] = QStringLiteral("and");
+        s.acFind[0] = QStringLiteral("teh"); // no replacement: kept for this run only
+        s.acFind[1] = QStringLiteral(" replace me ");
+        s.acReplace[1] = QStringLiteral(" with this ");
+        s.acFind[4] = QStringLiteral("adn");
+        s.acReplace[4] = QStringLiteral("and");
+        s.atWords[0] = QStringLiteral("Love");
+        s.atWords[3] = QStringLiteral(" Editor ");
         QVERIFY(updateSettings(*store, kRoot, s));
-        QVERIFY(!store->valueExists(kAutocorrect, QStringLiteral("a1")));
-        QVERIFY(!store->valueExists(kAutocorrect, QStringLiteral("b1")));
-        // So the next start loses that rule and every rule after it.
+
+        // No rule after an empty one is lost at the next start.
         const Settings back = load();
-        QVERIFY(back.acFind.at(0).isEmpty());
-        QVERIFY(back.acFind.at(2).isEmpty());
+        QCOMPARE(back.acFind.mid(0, 3), (QStringList{"replace me", "adn", ""}));
+        QCOMPARE(back.acReplace.mid(0, 3), (QStringList{"with this", "and", ""}));
+        QCOMPARE(back.atWords.mid(0, 3), (QStringList{"Love", "Editor", ""}));
+        QCOMPARE(store->values(kAutocorrect).size(), 4);
     }
 
     void limitsAreWrittenInTheSameUpdate()
