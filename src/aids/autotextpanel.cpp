@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -32,6 +33,12 @@ AutoTextPanel::AutoTextPanel(TextControl *txtMain, QWidget *window)
 {
     setObjectName(QStringLiteral("pctAT"));
     setFrameShape(QFrame::Box);
+    // The desktop's own colours, not the dark window's it sits on: roles set one by one
+    // are kept when the window's palette changes.
+    QPalette own = QGuiApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        own.setColor(role, own.color(role));
+    setPalette(own);
     setAutoFillBackground(true);
     resize(kPanelWidth, kPanelHeight);
     hide();
