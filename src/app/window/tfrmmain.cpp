@@ -31,8 +31,12 @@
 #include "document/safetynets.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuspanel.h"
+#include "goals/textroutines.h"
+#include "platform/shell/urlopener.h"
 #include "platform/store/settingsstore.h"
 #include "platform/text/textcontrol.h"
+#include "reference/lookupwords.h"
+#include "reference/referencespage.h"
 #include "settings/settingsio.h"
 
 #include <QApplication>
@@ -42,12 +46,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 namespace calmdesk {
@@ -86,6 +92,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , reCopy(new TextControl(this))
     , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
     , pctAT(new AutoTextPanel(txtMain, this))
+    , m_references(new ReferencesPage(pctDict->pctRefs, this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
 {
@@ -108,6 +115,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectEdges();
     connectSafetyNets();
     connectWritingAids();
+    connectReferences();
     connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::recentFilesRequested, m_recent,
@@ -183,6 +191,33 @@ void TfrmMain::connectWritingAids()
             &AutoCorrect::editAutoCorrect);
     connect(mnuEdit->mnuAC, &QAction::triggered, m_autoCorrect, &AutoCorrect::mnuACClick);
     connect(m_autoCorrect, &AutoCorrect::beepRequested, this, [] { QApplication::beep(); });
+}
+
+void TfrmMain::connectReferences()
+{
+    connect(m_references, &ReferencesPage::showRequested, this,
+            [this] { m_dock->showPage(int(ToolsPage::References)); });
+    connect(m_references, &ReferencesPage::insertRequested, txtMain,
+            &TextControl::replaceSelection);
+    connect(m_references, &ReferencesPage::openAddressRequested, this,
+            [this](const QString &address) { m_services.opener.open(QUrl(address)); });
+    connect(mnuEdit->mnuRefs, &QAction::triggered, this, [this] { lookUpAtCaret(true); });
+    connect(txtMain, &TextControl::mouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &) {
+                if (button == Qt::LeftButton && modifiers.testFlag(Qt::AltModifier))
+                    lookUpAtCaret(false);
+            });
+}
+
+void TfrmMain::lookUpAtCaret(bool selectionFirst)
+{
+    QString word = selectionFirst ? trimmed(keepAlphaNumeric(txtMain->selectedText())) : QString();
+    if (word.isEmpty())
+        word = lookupWordAt(txtMain->text(), txtMain->selStart());
+    if (word.isEmpty())
+        return;
+    m_references->searchBox()->setText(word);
+    m_references->imgGotoClick();
 }
 
 QString TfrmMain::autoSaveTime(bool withSeconds)
@@ -275,6 +310,7 @@ void TfrmMain::FormCreate(const QStringList &arguments)
 
     m_document->newDocument();
     m_recent->loadMRU();
+    m_references->loadReferenceSources(m_services.store, settingsRoot());
     loadSettings();
     applySettings();
     m_document->setSaved(true);

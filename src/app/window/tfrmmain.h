@@ -27,6 +27,7 @@ class WheelNotches;
 struct LayoutState;
 struct WindowLayout;
 class GoalsController;
+class ReferencesPage;
 class SafetyNets;
 class StatusPanel;
 class KeyPreview;
@@ -109,6 +110,7 @@ public:
     CrashRecovery *crashRecovery() const { return m_recovery; }
     AutoCorrect *autoCorrect() const { return m_autoCorrect; }
     AutoTextPanel *autoTextPanel() const { return pctAT; }
+    ReferencesPage *references() const { return m_references; }
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
@@ -133,6 +135,9 @@ private:
     void connectEdges();
     void connectSafetyNets();
     void connectWritingAids();
+    void connectReferences();
+    // "Search References..." and Alt+click: the selection, or the word at the caret.
+    void lookUpAtCaret(bool selectionFirst);
     QString autoSaveTime(bool withSeconds);
     LayoutState layoutState() const;
     void placeComponents(const WindowLayout &layout);
@@ -174,6 +179,7 @@ private:
     TextControl *reCopy;
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
+    ReferencesPage *m_references;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 
