@@ -3,6 +3,7 @@
 #include "app/entry/appinfo.h"
 #include "app/entry/programicon.h"
 #include "app/entry/startupplan.h"
+#include "app/find/findreplace.h"
 #include "app/help/tfrmhelp.h"
 #include "app/keys/datetimeinsert.h"
 #include "app/keys/editmenu.h"
@@ -79,6 +80,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
           this, pctDict, [this] { layoutWindow(); }, [this] { return m_monitorIndex; }))
     , m_focusLock(new FocusLock(this, pctStatus, [this] { return m_keepOnTop; }))
     , reCopy(new TextControl(this))
+    , m_find(new FindReplace(txtMain, pctStatus, m_settings, this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
 {
@@ -502,6 +504,15 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::ShowHelp:
         showHelp();
+        break;
+    case WindowCommand::FindDialog:
+        m_find->showFindDialog();
+        break;
+    case WindowCommand::ReplaceDialog:
+        m_find->showReplaceDialog();
+        break;
+    case WindowCommand::FindNext:
+        m_find->findNext();
         break;
     default:
         // Commands of features still to come.

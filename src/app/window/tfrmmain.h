@@ -16,6 +16,7 @@ class DocumentHandler;
 class EdgePanels;
 class EditMenu;
 class FileDialogs;
+class FindReplace;
 class FocusLock;
 class TextKeys;
 class TimeFormats;
@@ -164,6 +165,7 @@ private:
     ToolsPanelDock *m_dock;
     FocusLock *m_focusLock;
     TextControl *reCopy;
+    FindReplace *m_find;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 
