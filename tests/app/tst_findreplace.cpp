@@ -80,7 +80,11 @@ private slots:
             QCOMPARE(dialog->parentWidget(), &d.window);
         }
         QVERIFY(!d.find.findDialog()->findChild<QLineEdit *>("txtReplaceWith"));
-        QVERIFY(d.find.replaceDialog()->findChild<QLineEdit *>("txtReplaceWith"));
+        auto *replaceWith = d.find.replaceDialog()->findChild<QLineEdit *>("txtReplaceWith");
+        QVERIFY(replaceWith);
+        // Tab goes from the search text to the replacement.
+        QCOMPARE(d.find.replaceDialog()->findChild<QLineEdit *>("txtFindWhat")->nextInFocusChain(),
+                 replaceWith);
         // The same dialog each time, keeping what it holds.
         fillIn(d.find.findDialog(), "txtFindWhat", "kept");
         d.find.findDialog()->close();

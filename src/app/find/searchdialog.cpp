@@ -61,6 +61,18 @@ SearchDialog::SearchDialog(Kind kind, QWidget *parent)
     layout->addLayout(left);
     layout->addLayout(buttons);
 
+    // Tab goes down the fields, then down the buttons, whatever order they were made in.
+    const QList<QWidget *> tabOrder{txtFindWhat, txtReplaceWith, chkMatchCase,  chkWholeWord,
+                                    cmdFindNext, cmdReplace,     cmdReplaceAll, cmdClose};
+    QWidget *previous = nullptr;
+    for (QWidget *next : tabOrder) {
+        if (!next)
+            continue; // not in the Find dialog
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+
     // Enter runs Find Next from any field.
     cmdFindNext->setDefault(true);
     connect(cmdFindNext, &QPushButton::clicked, this, &SearchDialog::findNextClicked);
