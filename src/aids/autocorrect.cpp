@@ -38,7 +38,7 @@ void AutoCorrect::editAutoCorrect()
 
     // A change the writer's undo made is never corrected again, or a correction could
     // not be undone with Ctrl+Z.
-    if (m_txtMain->selLength() != 0 || m_txtMain->canRedo())
+    if (m_suspended || m_txtMain->selLength() != 0 || m_txtMain->canRedo())
         return;
     const int caret = m_txtMain->selStart();
     if (caret <= 1)

@@ -31,6 +31,8 @@ public:
     void mnuACClick();
 
     bool isUndoPending() const { return m_state != UndoState::None; }
+    // While suspended (a Replace All), changes are seen but never corrected.
+    void setSuspended(bool suspended) { m_suspended = suspended; }
 
 signals:
     void beepRequested();
@@ -52,6 +54,7 @@ private:
     UndoState m_state = UndoState::None;
     UndoRecord m_record;
     bool m_undoing = false;
+    bool m_suspended = false;
 };
 
 } // namespace calmdesk

@@ -107,8 +107,13 @@ bool ParagraphCounter::replaceParagraphs(int first, int removed, const QStringLi
         add(m_paragraphs[i], -1);
     std::vector<Paragraph> replacement;
     replacement.reserve(added);
-    for (const QString &text : paragraphs) {
-        replacement.push_back({text, countParagraph(text)});
+    for (int i = 0; i < added; ++i) {
+        const QString &text = paragraphs[i];
+        // A wide span (an edit that changed paragraphs here and there) recounts only the
+        // paragraphs that read differently.
+        const Paragraph *before = i < removed ? &m_paragraphs[first + i] : nullptr;
+        replacement.push_back(
+            {text, before && before->text == text ? before->figures : countParagraph(text)});
         add(replacement.back(), +1);
     }
     const int common = std::min(removed, added);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Auto-correct as a new user switches it on: rules put in the store from the command line,
-# then typed into the real editor.
+# Auto-correct as a new user switches it on (rules put in the store from the command line,
+# then typed into the real editor), and a word replaced everywhere with one undo.
 # Usage (under an X server, e.g. xvfb-run): writing_aids.sh CALMDESK_BINARY
 set -euo pipefail
 calmdesk=$1
@@ -19,5 +19,20 @@ start_editor
 xdotool type --delay 30 "I saw teh cat adn Teh dog"
 [ "$(editor_text)" = "I saw the cat and The dog" ] ||
   fail "typed text reads \"$(editor_text)\""
+
+# Ctrl+H, the word and its replacement, Replace All: every "the" goes; one Ctrl+Z.
+xdotool key --clearmodifiers ctrl+h
+focus_window Replace
+xdotool type --delay 30 "the"
+xdotool key Tab
+xdotool type --delay 30 "teh"
+xdotool key alt+a
+sleep 0.3
+xdotool key Escape
+[ "$(editor_text)" = "I saw teh cat and teh dog" ] ||
+  fail "after Replace All the text reads \"$(editor_text)\""
+xdotool key --clearmodifiers ctrl+z
+[ "$(editor_text)" = "I saw the cat and The dog" ] ||
+  fail "after one undo the text reads \"$(editor_text)\""
 kill_editor
 echo "PASS"

@@ -5,6 +5,7 @@
 #include "app/entry/appinfo.h"
 #include "app/entry/programicon.h"
 #include "app/entry/startupplan.h"
+#include "app/find/findreplace.h"
 #include "app/help/tfrmhelp.h"
 #include "app/keys/datetimeinsert.h"
 #include "app/keys/editmenu.h"
@@ -93,6 +94,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
     , pctAT(new AutoTextPanel(txtMain, this))
     , m_references(new ReferencesPage(pctDict->pctRefs, this))
+    , m_find(new FindReplace(txtMain, pctStatus, m_settings, this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
 {
@@ -191,6 +193,11 @@ void TfrmMain::connectWritingAids()
             &AutoCorrect::editAutoCorrect);
     connect(mnuEdit->mnuAC, &QAction::triggered, m_autoCorrect, &AutoCorrect::mnuACClick);
     connect(m_autoCorrect, &AutoCorrect::beepRequested, this, [] { QApplication::beep(); });
+    // A Replace All leaves the caret after a replacement: that is no word typed there.
+    connect(m_find, &FindReplace::replaceAllStarted, m_autoCorrect,
+            [this] { m_autoCorrect->setSuspended(true); });
+    connect(m_find, &FindReplace::replaceAllFinished, m_autoCorrect,
+            [this] { m_autoCorrect->setSuspended(false); });
 }
 
 void TfrmMain::connectReferences()
@@ -569,6 +576,15 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::RecentFilesMenu:
         m_recent->showFromKeyboard();
+        break;
+    case WindowCommand::FindDialog:
+        m_find->showFindDialog();
+        break;
+    case WindowCommand::ReplaceDialog:
+        m_find->showReplaceDialog();
+        break;
+    case WindowCommand::FindNext:
+        m_find->findNext();
         break;
     default:
         // Commands of features still to come.

@@ -18,6 +18,7 @@ class DocumentHandler;
 class EdgePanels;
 class EditMenu;
 class FileDialogs;
+class FindReplace;
 class FocusLock;
 class TextKeys;
 class TimeFormats;
@@ -180,6 +181,7 @@ private:
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
     ReferencesPage *m_references;
+    FindReplace *m_find;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 

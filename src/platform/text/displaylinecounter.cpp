@@ -7,6 +7,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 namespace calmdesk {
@@ -241,8 +242,13 @@ void DisplayLineCounter::replace(int first, int removed, const QStringList &para
             countLines(paragraphs.at(i), m_wrapping.font, m_wrapping.option, m_wrapping.width);
         m_knownTotal += added[std::size_t(i)].lines;
     }
-    m_entries.erase(m_entries.begin() + first, m_entries.begin() + first + removed);
-    m_entries.insert(m_entries.begin() + first, added.begin(), added.end());
+    if (std::size_t(removed) == added.size()) {
+        // One for one, in place: a long text's entries are not moved for each paragraph.
+        std::copy(added.begin(), added.end(), m_entries.begin() + first);
+    } else {
+        m_entries.erase(m_entries.begin() + first, m_entries.begin() + first + removed);
+        m_entries.insert(m_entries.begin() + first, added.begin(), added.end());
+    }
     if (m_job && m_unknown == 0) {
         // Every paragraph the job was counting has been edited since.
         cancelJob();

@@ -42,6 +42,14 @@ bool ParagraphMirror::replace(int first, int removed, const QStringList &paragra
     for (const QString &p : paragraphs)
         m_characters += p.size();
 
+    if (added == removed) {
+        // In place: an edit that changes many paragraphs of a long text one for one (a
+        // replacement everywhere, its undo) must not move the whole list for each.
+        std::copy(paragraphs.cbegin(), paragraphs.cend(), m_paragraphs.begin() + first);
+        std::fill(m_tags.begin() + first, m_tags.begin() + first + removed - 1, m_newTag);
+        return true;
+    }
+
     m_paragraphs.remove(first, removed);
     m_paragraphs.insert(first, added, QString());
     std::copy(paragraphs.cbegin(), paragraphs.cend(), m_paragraphs.begin() + first);

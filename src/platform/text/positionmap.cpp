@@ -54,4 +54,24 @@ int toWidget(const QTextDocument &document, int canonicalPosition)
     return block.position() + offset;
 }
 
+ForwardToWidget::ForwardToWidget(const QTextDocument &document)
+    : m_block(document.firstBlock())
+{}
+
+int ForwardToWidget::operator()(int canonicalPosition)
+{
+    // A paragraph's text is followed by its break: one character here, two canonically.
+    for (QTextBlock next = m_block.next(); next.isValid(); next = m_block.next()) {
+        const int textLength = m_block.length() - 1;
+        const int nextCanonicalStart = m_canonicalStart + textLength + 2;
+        if (canonicalPosition < nextCanonicalStart)
+            break;
+        m_widgetStart += textLength + 1;
+        m_canonicalStart = nextCanonicalStart;
+        m_block = next;
+    }
+    const int offset = std::clamp(canonicalPosition - m_canonicalStart, 0, m_block.length() - 1);
+    return m_widgetStart + offset;
+}
+
 } // namespace calmdesk::positionmap

@@ -201,9 +201,36 @@ void TextControl::onContentsChange(int position, int removed, int added)
     QTextBlock block = firstBlock;
     for (int i = 0; i < now && block.isValid(); ++i, block = block.next())
         texts.append(block.text());
-    if (m_mirror.replace(first, before, texts) && m_lineCounter)
+    if (before == now && now > 1)
+        takeChangedParagraphs(first, texts);
+    else if (m_mirror.replace(first, before, texts) && m_lineCounter)
         m_lineCounter->replace(first, before, texts);
     emit paragraphsChanged(first, before, now);
+}
+
+void TextControl::takeChangedParagraphs(int first, const QStringList &texts)
+{
+    // An edit that leaves as many paragraphs as it found (a replacement everywhere, its
+    // undo) is taken one paragraph at a time: those that read as before keep everything,
+    // and each changed one keeps its tag (its break was never touched).
+    std::vector<int> changed;
+    qsizetype characters = 0;
+    for (int i = 0; i < texts.size(); ++i) {
+        if (m_mirror.replace(first + i, 1, QStringList{texts.at(i)})) {
+            changed.push_back(first + i);
+            characters += texts.at(i).size();
+        }
+    }
+    if (!m_lineCounter || changed.empty())
+        return;
+    if (characters > DisplayLineCounter::kCountAtOnceCharacters) {
+        // Counting so much now would keep the writer waiting: the lines are counted in
+        // the background, as after an open.
+        m_lineCounter->reset(m_mirror.paragraphs(), lineWrapping());
+        return;
+    }
+    for (int index : changed)
+        m_lineCounter->replace(index, 1, QStringList{m_mirror.at(index)});
 }
 
 void TextControl::onContentsChanged()
@@ -720,6 +747,91 @@ int TextControl::find(const QString &what, int from, int length, FindFlags flags
                                       flags);
 }
 
+QList<TextRange> TextControl::findAll(const QString &what, FindFlags flags) const
+{
+    return textsearch::findAllInParagraphs(m_mirror.paragraphs(), what, flags);
+}
+
+int TextControl::countMatches(const QString &what, FindFlags flags) const
+{
+    return textsearch::countInParagraphs(m_mirror.paragraphs(), what, flags);
+}
+
+// --- replacing many ranges ---
+
+void TextControl::replaceRanges(const QList<TextRange> &ranges, const QString &text, int caretAfter)
+{
+    if (ranges.isEmpty())
+        return;
+    settleMarks();
+    QTextDocument *doc = document();
+    const QString widgetText = widgetbreaks::toWidgetBreaks(text);
+    const auto count = std::size_t(ranges.size());
+    std::vector<int> starts(count);
+    std::vector<int> ends(count);
+    positionmap::ForwardToWidget toWidget(*doc);
+    // A range that holds no break is as long in the widget as in the canonical text.
+    bool withinParagraphs = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        starts[i] = toWidget(ranges[qsizetype(i)].start);
+        ends[i] = toWidget(ranges[qsizetype(i)].start + ranges[qsizetype(i)].length);
+        withinParagraphs = withinParagraphs && ends[i] - starts[i] == ranges[qsizetype(i)].length;
+    }
+
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    if (m_kind == TextKind::Uniform && withinParagraphs) {
+        replaceParagraphsWhole(cursor, starts, ends, widgetText);
+    } else {
+        // Last first: the positions before an edit stay as they were.
+        for (std::size_t i = count; i-- > 0;) {
+            cursor.setPosition(starts[i]);
+            cursor.setPosition(ends[i], QTextCursor::KeepAnchor);
+            cursor.insertText(widgetText);
+        }
+    }
+    cursor.endEditBlock();
+
+    const std::size_t target =
+        caretAfter >= 0 && std::size_t(caretAfter) < count ? std::size_t(caretAfter) : count - 1;
+    int caret = starts[target] + int(widgetText.size());
+    for (std::size_t i = 0; i < target; ++i)
+        caret += int(widgetText.size()) - (ends[i] - starts[i]);
+    QTextCursor after(doc);
+    after.setPosition(caret);
+    m_editor->setTextCursor(after);
+}
+
+void TextControl::replaceParagraphsWhole(QTextCursor &cursor, const std::vector<int> &starts,
+                                         const std::vector<int> &ends, const QString &text)
+{
+    // One edit per changed paragraph however many ranges it holds, last paragraph first so
+    // the positions before stay as they were.
+    const QTextDocument *doc = document();
+    std::size_t last = starts.size();
+    while (last > 0) {
+        const QTextBlock block = doc->findBlock(starts[last - 1]);
+        const int blockStart = block.position();
+        std::size_t first = last - 1;
+        while (first > 0 && starts[first - 1] >= blockStart)
+            --first;
+        const QString old = block.text();
+        QString result;
+        result.reserve(old.size() + qsizetype(last - first) * text.size());
+        int copied = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            result += QStringView(old).mid(copied, starts[i] - blockStart - copied);
+            result += text;
+            copied = ends[i] - blockStart;
+        }
+        result += QStringView(old).mid(copied);
+        cursor.setPosition(blockStart);
+        cursor.setPosition(blockStart + int(old.size()), QTextCursor::KeepAnchor);
+        cursor.insertText(result);
+        last = first;
+    }
+}
+
 // --- marks ---
 
 void TextControl::addMark(int start, int length, MarkKind kind)
@@ -727,6 +839,15 @@ void TextControl::addMark(int start, int length, MarkKind kind)
     const QTextDocument &doc = *document();
     m_marks->add(positionmap::toWidget(doc, start), positionmap::toWidget(doc, start + length),
                  kind);
+}
+
+void TextControl::addMarks(const QList<TextRange> &ranges, MarkKind kind)
+{
+    positionmap::ForwardToWidget toWidget(*document());
+    for (const TextRange &range : ranges) {
+        const int start = toWidget(range.start);
+        m_marks->add(start, toWidget(range.start + range.length), kind);
+    }
 }
 
 void TextControl::clearMarks(MarkKind kind)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QTextCursor;
 class QTextDocument;
 
 namespace calmdesk {
@@ -143,9 +144,22 @@ public:
     // First match lying wholly inside [from, from + length) (a negative length
     // searches to the end), as a canonical position, or -1.
     int find(const QString &what, int from, int length, FindFlags flags) const;
+    // Every match in the whole text, left to right, none overlapping the one before.
+    QList<TextRange> findAll(const QString &what, FindFlags flags) const;
+    // How many findAll() would list.
+    int countMatches(const QString &what, FindFlags flags) const;
+    // Replaces each of `ranges` (sorted, none overlapping another) by `text`, in one edit:
+    // one undo step brings all of them back, and the undo history before stays. The caret
+    // ends right after the replacement of ranges[caretAfter], or after the last one when
+    // caretAfter is out of range. A uniform text whose ranges each lie in one paragraph
+    // takes each changed paragraph whole (it carries no formats to keep); otherwise each
+    // range is replaced on its own, the formats around it kept.
+    void replaceRanges(const QList<TextRange> &ranges, const QString &text, int caretAfter = -1);
 
     // Marks, in canonical positions.
     void addMark(int start, int length, MarkKind kind);
+    // The same for many ranges at once, sorted by their starts.
+    void addMarks(const QList<TextRange> &ranges, MarkKind kind);
     void clearMarks(MarkKind kind);
     void clearMarks(int start, int length, MarkKind kind);
     bool hasMark(int position, MarkKind kind) const;
@@ -201,6 +215,9 @@ private:
     void connectEditorEvents();
     void onContentsChanged();
     void onContentsChange(int position, int removed, int added);
+    void takeChangedParagraphs(int first, const QStringList &texts);
+    void replaceParagraphsWhole(QTextCursor &cursor, const std::vector<int> &starts,
+                                const std::vector<int> &ends, const QString &text);
     void replaceDocumentText(const QString &widgetText);
     void setUniformAttributes(const CharAttributes &attributes);
     void mergeCharFormatOfAll(const QTextCharFormat &format);

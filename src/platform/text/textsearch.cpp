@@ -4,6 +4,7 @@
 #include "platform/text/widgetbreaks.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -34,6 +35,51 @@ bool isWholeWordAt(const QString &haystack, int index, int length)
     const int after = index + length;
     const bool endsWord = after >= haystack.size() || !isWordCharacter(haystack.at(after));
     return startsWord && endsWord;
+}
+
+// Calls onMatch(index) for every match of needle in haystack from the left, each one
+// starting after the previous one ended.
+template<typename OnMatch>
+void forEachMatch(const QString &haystack, const QString &needle, FindFlags flags,
+                  OnMatch &&onMatch)
+{
+    const qsizetype length = needle.size();
+    if (length == 0 || haystack.size() < length)
+        return;
+    const bool matchCase = flags.testFlag(FindFlag::MatchCase);
+    const bool wholeWord = flags.testFlag(FindFlag::WholeWord);
+    const QString foldedHaystack = matchCase ? QString() : asciiLowered(haystack);
+    const QString &searched = matchCase ? haystack : foldedHaystack;
+    const QString foldedNeedle = matchCase ? needle : asciiLowered(needle);
+    qsizetype at = searched.indexOf(foldedNeedle);
+    while (at >= 0) {
+        if (!wholeWord || isWholeWordAt(haystack, int(at), int(length))) {
+            onMatch(int(at));
+            at = searched.indexOf(foldedNeedle, at + length);
+        } else {
+            at = searched.indexOf(foldedNeedle, at + 1);
+        }
+    }
+}
+
+// forEachMatch over the paragraphs joined by CR LF, with positions in the joined text.
+template<typename OnMatch>
+void forEachMatchInParagraphs(const QStringList &paragraphs, const QString &needle, FindFlags flags,
+                              OnMatch &&onMatch)
+{
+    if (needle.isEmpty())
+        return;
+    if (widgetbreaks::containsBreak(needle)) {
+        forEachMatch(paragraphs.join(QStringLiteral("\r\n")), needle, flags, onMatch);
+        return;
+    }
+    // The needle cannot reach across a break, and a break is never a word character: each
+    // paragraph is searched on its own, and the text is never joined.
+    int paragraphStart = 0;
+    for (const QString &paragraph : paragraphs) {
+        forEachMatch(paragraph, needle, flags, [&](int index) { onMatch(paragraphStart + index); });
+        paragraphStart += int(paragraph.size()) + 2;
+    }
 }
 
 } // namespace
@@ -91,6 +137,24 @@ int findInDocument(const QTextDocument &document, const QString &needle, int fro
             return blockStart + hit;
     }
     return -1;
+}
+
+QList<TextRange> findAllInParagraphs(const QStringList &paragraphs, const QString &needle,
+                                     FindFlags flags)
+{
+    QList<TextRange> matches;
+    const int length = int(needle.size());
+    forEachMatchInParagraphs(paragraphs, needle, flags, [&](int start) {
+        matches.append({start, length});
+    });
+    return matches;
+}
+
+int countInParagraphs(const QStringList &paragraphs, const QString &needle, FindFlags flags)
+{
+    int count = 0;
+    forEachMatchInParagraphs(paragraphs, needle, flags, [&](int) { ++count; });
+    return count;
 }
 
 } // namespace calmdesk::textsearch

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFlags>
+#include <QStringList>
 
 class QChar;
 class QString;
@@ -19,6 +20,15 @@ enum class FindFlag {
 Q_DECLARE_FLAGS(FindFlags, FindFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(FindFlags)
 
+// A stretch of text: `length` characters from `start`.
+struct TextRange
+{
+    int start = 0;
+    int length = 0;
+
+    friend bool operator==(const TextRange &, const TextRange &) = default;
+};
+
 namespace textsearch {
 
 // True for the characters that make up a word in a whole-word search.
@@ -35,6 +45,15 @@ int findInString(const QString &haystack, const QString &needle, int from, int e
 // line break.
 int findInDocument(const QTextDocument &document, const QString &needle, int from, int end,
                    FindFlags flags);
+
+// Every match of needle in the text that `paragraphs` make when joined by CR LF, left to
+// right and never overlapping (a match ends before the next one starts), in positions of
+// that text. A needle holding a break is searched in the joined text; any other needle
+// paragraph by paragraph, as it can never reach across a break.
+QList<TextRange> findAllInParagraphs(const QStringList &paragraphs, const QString &needle,
+                                     FindFlags flags);
+// How many matches findAllInParagraphs would give, without listing them.
+int countInParagraphs(const QStringList &paragraphs, const QString &needle, FindFlags flags);
 
 } // namespace textsearch
 } // namespace calmdesk
