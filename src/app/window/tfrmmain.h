@@ -17,6 +17,7 @@ class CrashRecovery;
 class DocumentHandler;
 class EdgePanels;
 class EditMenu;
+class ExportDispatcher;
 class FileDialogs;
 class FocusLock;
 class TextKeys;
@@ -172,6 +173,7 @@ private:
     ToolsPanelDock *m_dock;
     FocusLock *m_focusLock;
     TextControl *reCopy;
+    ExportDispatcher *m_export;
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
     std::unique_ptr<TimeFormats> m_timeFormats;
