@@ -13,6 +13,8 @@ packages=(
   xdg-utils shared-mime-info
   # The end-to-end tests drive the real editor on a virtual display.
   xvfb xauth xdotool xclip
+  # The export tests open the exported files in real readers.
+  qpdf poppler-utils pandoc
 )
 
 missing=()

@@ -41,9 +41,17 @@ public:
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
 
+    ExportTarget exportTarget() override
+    {
+        ++exportCount;
+        return exportTargets.isEmpty() ? ExportTarget{} : exportTargets.takeFirst();
+    }
+
     QStringList paths;
+    QList<ExportTarget> exportTargets;
     int openCount = 0;
     int saveCount = 0;
+    int exportCount = 0;
 };
 
 } // namespace calmdesk::test

@@ -1,5 +1,6 @@
 #include "app/entry/commandline.h"
 
+#include "document/export/exportcommand.h"
 #include "settings/regcommand.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,9 @@ CommandLine parseCommandLine(const QStringList &arguments)
     } else if (first == QLatin1String("--reg")) {
         result.mode = CommandLine::Mode::Registry;
         result.registryArguments = arguments.mid(1);
+    } else if (first == QLatin1String("--export")) {
+        result.mode = CommandLine::Mode::Export;
+        result.exportArguments = arguments.mid(1);
     } else if (first.startsWith(QLatin1String("--"))) {
         result.mode = CommandLine::Mode::Invalid;
         result.invalidOption = first;
@@ -35,12 +39,15 @@ QString commandLineHelp()
                "CommandLine",
                "Usage: calmdesk [FILE] [/auto]\n"
                "       calmdesk --reg COMMAND ...\n"
+               "       calmdesk --export DOCUMENT OUTPUT [--html-page | --html-fragment]\n"
                "       calmdesk --help | --version\n"
                "\n"
                "Opens FILE in the full-screen editor. When the editor already runs, FILE\n"
                "opens there and this start ends. /auto (or -auto) starts hidden in the tray.\n"
                "\n"
-               "The settings store:\n") +
+               "Export without a display:\n") +
+           exportCommandUsage() +
+           QCoreApplication::translate("CommandLine", "\nThe settings store:\n") +
            regCommandUsage();
 }
 

@@ -9,10 +9,11 @@ namespace calmdesk {
 // opens as a document.
 struct CommandLine
 {
-    enum class Mode { Editor, Help, Version, Registry, Invalid };
+    enum class Mode { Editor, Help, Version, Registry, Export, Invalid };
 
     Mode mode = Mode::Editor;
     QStringList registryArguments; // what follows --reg
+    QStringList exportArguments;   // what follows --export
     QStringList editorArguments;   // document paths and /auto, as typed
     QString invalidOption;
 };

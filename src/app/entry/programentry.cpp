@@ -6,6 +6,7 @@
 #include "app/entry/startupplan.h"
 #include "app/entry/storenotices.h"
 #include "app/window/tfrmmain.h"
+#include "document/export/exportcommand.h"
 #include "platform/dialogs/filedialogs.h"
 #include "platform/dialogs/messageboxes.h"
 #include "platform/instance/singleinstance.h"
@@ -52,6 +53,13 @@ int runConsoleCommand(int argc, char **argv, const CommandLine &commandLine)
         if (store.isInMemory())
             return 1;
         return runRegCommand(commandLine.registryArguments, store, out, err);
+    }
+    case CommandLine::Mode::Export: {
+        SqliteSettingsStore store(SqliteSettingsStore::defaultPath());
+        printStoreNotices(storeNotices(store), err);
+        return runExportCommand(
+            commandLine.exportArguments, store,
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), err);
     }
     case CommandLine::Mode::Invalid:
         err << QCoreApplication::translate("CommandLine", "Unknown option: %1\n")

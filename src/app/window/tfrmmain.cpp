@@ -28,6 +28,8 @@
 #include "document/documentfiles.h"
 #include "document/documenthandler.h"
 #include "document/documentmessages.h"
+#include "document/export/exportdispatcher.h"
+#include "document/export/exportsettings.h"
 #include "document/recoveryfile.h"
 #include "document/safetynets.h"
 #include "goals/goalscontroller.h"
@@ -91,6 +93,9 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
           this, pctDict, [this] { layoutWindow(); }, [this] { return m_monitorIndex; }))
     , m_focusLock(new FocusLock(this, pctStatus, [this] { return m_keepOnTop; }))
     , reCopy(new TextControl(this))
+    , m_export(new ExportDispatcher(
+          [this] { return exportSource(m_settings, txtMain->text(), m_document->curFile()); },
+          services.messages, services.dialogs, this))
     , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
     , pctAT(new AutoTextPanel(txtMain, this))
     , m_references(new ReferencesPage(pctDict->pctRefs, this))
@@ -120,6 +125,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectReferences();
     connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
+    connect(m_document, &DocumentHandler::exportRequested, m_export, &ExportDispatcher::exportFile);
     connect(m_document, &DocumentHandler::recentFilesRequested, m_recent,
             &RecentFilesPopup::lblFileClick);
     connect(m_recent, &RecentFilesPopup::exitRequested, this, &QWidget::close);
@@ -573,6 +579,9 @@ void TfrmMain::runCommand(WindowCommand command)
     case WindowCommand::AutoText:
         if (m_settings.txttext)
             pctAT->editAutoText();
+        break;
+    case WindowCommand::ExportDocument:
+        m_export->exportFile();
         break;
     case WindowCommand::RecentFilesMenu:
         m_recent->showFromKeyboard();

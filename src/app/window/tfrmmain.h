@@ -17,6 +17,7 @@ class CrashRecovery;
 class DocumentHandler;
 class EdgePanels;
 class EditMenu;
+class ExportDispatcher;
 class FileDialogs;
 class FindReplace;
 class FocusLock;
@@ -178,6 +179,7 @@ private:
     ToolsPanelDock *m_dock;
     FocusLock *m_focusLock;
     TextControl *reCopy;
+    ExportDispatcher *m_export;
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
     ReferencesPage *m_references;

@@ -154,6 +154,13 @@ TextSaveResult saveTextFile(const QString &path, const QString &canonicalText,
     });
 }
 
+TextSaveResult saveBytesFile(const QString &path, QByteArrayView bytes)
+{
+    return writeFile(path, TextFileFormat{}, [bytes](const ByteSink &sink) {
+        return sink(bytes) ? std::optional<TextFileFormat>(TextFileFormat{}) : std::nullopt;
+    });
+}
+
 TextSaveResult saveDocumentFile(const QString &path, const QStringList &paragraphs,
                                 const std::vector<ParagraphEnd> &ends, const TextFileFormat &format)
 {

@@ -3,6 +3,8 @@
 #include "platform/codec/documentcodec.h"
 #include "platform/codec/textfiletypes.h"
 
+#include <QByteArrayView>
+
 namespace calmdesk {
 
 // The largest file the editor opens. The text control holds two bytes per character and
@@ -19,6 +21,10 @@ TextLoadResult loadTextFile(const QString &path, qint64 maxBytes = kMaxTextFileB
 // On failure the old file is left exactly as it was.
 TextSaveResult saveTextFile(const QString &path, const QString &canonicalText,
                             const TextFileFormat &format);
+
+// Bytes written as they are (an export), with the same atomic, synced write; `written`
+// says nothing.
+TextSaveResult saveBytesFile(const QString &path, QByteArrayView bytes);
 
 // A document, read and written with what ended each paragraph (see DocumentText), with
 // the same refusals and the same atomic, synced write.

@@ -60,6 +60,67 @@ QString QtFileDialogs::saveTitle()
            QCoreApplication::translate("FileDialogs", "Save File");
 }
 
+QString QtFileDialogs::exportTitle()
+{
+    return QCoreApplication::translate("FileDialogs", "Calmdesk -") + kNoBreakSpace +
+           QCoreApplication::translate("FileDialogs", "Export File");
+}
+
+QList<ExportFilter> exportFilters()
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("FileDialogs", text);
+    };
+    return {{tr("Rich Text Document (rtf)"), QStringLiteral("*.rtf")},
+            {tr("HTML Document (html)"), QStringLiteral("*.html")},
+            {tr("Portable Document Format (PDF)"), QStringLiteral("*.pdf")},
+            {tr("Text File (txt)"), QStringLiteral("*.txt")}};
+}
+
+ExportTarget QtFileDialogs::exportTarget()
+{
+    ExportTarget target;
+    const QString path = askSavePath(
+        [this, &target](const QString &name) {
+            target = showExportDialog({name, target.filterIndex});
+            return target.path;
+        },
+        m_messages, QString());
+    return path.isEmpty() ? ExportTarget{} : target;
+}
+
+ExportTarget QtFileDialogs::showExportDialog(const ExportTarget &previous)
+{
+    const QList<ExportFilter> filters = exportFilters();
+    QStringList entries;
+    for (const ExportFilter &filter : filters)
+        entries << filter.name + QStringLiteral(" (") + filter.pattern + QLatin1Char(')');
+    QFileDialog dialog(m_parent, exportTitle());
+    dialog.setNameFilters(entries);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension takes the chosen entry's, so "story" with the PDF
+    // entry becomes "story.pdf".
+    const auto suffixOf = [&filters](int index) {
+        return filters.at(index).pattern.mid(2);
+    };
+    const int chosen = previous.filterIndex > 0 ? previous.filterIndex - 1 : 0;
+    dialog.selectNameFilter(entries.at(chosen));
+    dialog.setDefaultSuffix(suffixOf(chosen));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &entry) {
+        const int index = int(entries.indexOf(entry));
+        if (index >= 0)
+            dialog.setDefaultSuffix(suffixOf(index));
+    });
+    if (!previous.path.isEmpty())
+        dialog.selectFile(previous.path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            int(entries.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
 QString QtFileDialogs::openPath()
 {
     QFileDialog dialog(m_parent, openTitle(), QString(), filter());

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs/messageboxes.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -9,6 +10,22 @@
 class QWidget;
 
 namespace calmdesk {
+
+// Where an export goes: the chosen file and the filter entry chosen with it, counted from
+// 1 in the order exportFilters() gives. An empty path means the writer cancelled.
+struct ExportTarget
+{
+    QString path;
+    int filterIndex = 0;
+};
+
+// The export dialog's filter entries: each a name and the pattern of its files.
+struct ExportFilter
+{
+    QString name;
+    QString pattern;
+};
+QList<ExportFilter> exportFilters();
 
 // The open and save dialogs the document commands ask for a path. An empty result
 // means the writer cancelled.
@@ -18,6 +35,8 @@ public:
     virtual ~FileDialogs() = default;
     virtual QString openPath() = 0;
     virtual QString savePath(const QString &currentPath) = 0;
+    // The export dialog; a file that exists is replaced only when the writer says Yes.
+    virtual ExportTarget exportTarget() = 0;
 };
 
 // The question before a save replaces a file that is already there (Yes/No/Cancel).
@@ -43,13 +62,16 @@ public:
     void setParentWidget(QWidget *parent) { m_parent = parent; }
     QString openPath() override;
     QString savePath(const QString &currentPath) override;
+    ExportTarget exportTarget() override;
 
     // The dialogs' titles, each joined by a no-break space.
     static QString openTitle();
     static QString saveTitle();
+    static QString exportTitle();
 
 private:
     QString showSaveDialog(const QString &name);
+    ExportTarget showExportDialog(const ExportTarget &previous);
 
     QWidget *m_parent;
     MessageBoxes &m_messages;

@@ -29,6 +29,8 @@ Answer QtMessageBoxes::show(const Message &message)
 {
     QMessageBox box(qtIcon(message.icon), message.caption, message.text, QMessageBox::NoButton,
                     m_parent);
+    // The program's texts are plain: a question that names "<html>" shows it as written.
+    box.setTextFormat(Qt::PlainText);
     if (message.buttons == Message::Buttons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);

@@ -1,5 +1,8 @@
 #include "platform/text/textcontrol.h"
 
+#include "platform/codec/textcodec.h"
+#include "platform/richtext/rtfreader.h"
+#include "platform/richtext/rtfwriter.h"
 #include "platform/text/displaylinecounter.h"
 #include "platform/text/editorevents.h"
 #include "platform/text/plaineditwidget.h"
@@ -262,7 +265,8 @@ void TextControl::setParagraphs(const QStringList &paragraphs,
     replaceDocumentText(m_mirror.joined(u"\n"));
 }
 
-void TextControl::replaceDocumentText(const QString &widgetText)
+void TextControl::replaceDocumentText(const QString &widgetText,
+                                      const std::function<void(QTextDocument *)> &format)
 {
     settleMarks();
     QTextDocument *doc = document();
@@ -285,6 +289,8 @@ void TextControl::replaceDocumentText(const QString &widgetText)
             all.setBlockCharFormat(m_allTextFormat);
             all.setCharFormat(m_allTextFormat);
         }
+        if (format)
+            format(doc);
         // The caret goes to the start inside the edit: left at the end, where the
         // insertion pushed it, it would make the view lay out the whole text at once.
         QTextCursor caret(doc);
@@ -895,6 +901,101 @@ void TextControl::setHighlightColours(const QColor &text, const QColor &backgrou
 }
 
 // --- modes and appearance ---
+
+namespace {
+
+RichFormat richFormat(const CharAttributes &a)
+{
+    RichFormat format;
+    format.family = a.family.value_or(QString());
+    format.pointSize = a.pointSize.value_or(12);
+    format.colour = a.colour.value_or(Qt::black).rgb() & 0xFFFFFF;
+    format.bold = a.bold.value_or(false);
+    format.italic = a.italic.value_or(false);
+    format.underline = a.underline.value_or(UnderlineStyle::None) != UnderlineStyle::None;
+    format.strikeOut = a.strikeOut.value_or(false);
+    return format;
+}
+
+QTextCharFormat charFormat(const RichFormat &format)
+{
+    CharAttributes a;
+    if (!format.family.isEmpty())
+        a.family = format.family;
+    a.pointSize = std::clamp<qreal>(format.pointSize, 1, 1638);
+    a.colour = QColor(QRgb(format.colour));
+    a.bold = format.bold;
+    a.italic = format.italic;
+    a.underline = format.underline ? UnderlineStyle::Single : UnderlineStyle::None;
+    a.strikeOut = format.strikeOut;
+    return a.toFormat();
+}
+
+} // namespace
+
+RichText TextControl::richText() const
+{
+    settleMarks();
+    const QPalette colours = editorWidget()->palette();
+    const QFont font = document()->defaultFont();
+    const auto formatOf = [&](const QTextCharFormat &f) {
+        return richFormat(CharAttributes::fromFormat(f, font, colours.color(QPalette::Text),
+                                                     colours.color(QPalette::Base)));
+    };
+    RichText out;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        RichFormat last = formatOf(block.charFormat());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            last = formatOf(fragment.charFormat());
+            appendRun(out, fragment.text(), last);
+        }
+        if (block.next().isValid())
+            appendRun(out, QStringLiteral("\r\n"), last);
+    }
+    return out;
+}
+
+void TextControl::setRichText(const RichText &text)
+{
+    const QString widgetText = widgetbreaks::toWidgetBreaks(plainText(text));
+    m_replacedCount = m_mirror.count();
+    m_mirror.reset(widgetText.split(QLatin1Char('\n')));
+    replaceDocumentText(widgetText, [&text](QTextDocument *doc) {
+        // The widget keeps one character per break: a LF after a CR (in this run or at the
+        // end of the one before) takes no place of its own.
+        QTextCursor cursor(doc);
+        int position = 0;
+        bool afterCr = false;
+        for (const RichRun &run : text) {
+            int length = 0;
+            for (const QChar ch : run.text) {
+                if (!(ch == QLatin1Char('\n') && afterCr))
+                    ++length;
+                afterCr = ch == QLatin1Char('\r');
+            }
+            cursor.setPosition(position);
+            cursor.setPosition(position + length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(charFormat(run.format));
+            position += length;
+        }
+    });
+}
+
+QByteArray TextControl::saveContent() const
+{
+    if (m_plainTextMode)
+        return encodeText(text(), TextFileFormat{}).bytes;
+    return writeRtf(richText());
+}
+
+void TextControl::loadContent(const QByteArray &bytes)
+{
+    if (m_plainTextMode)
+        setText(decodeText(bytes).text);
+    else
+        setRichText(readRtf(bytes));
+}
 
 void TextControl::setPlainTextMode(bool plain)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/richtext/richtext.h"
 #include "platform/text/charattributes.h"
 #include "platform/text/marklayer.h"
 #include "platform/text/paragraphmirror.h"
@@ -8,6 +9,7 @@
 #include <QTextFormat>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -167,10 +169,17 @@ public:
     // Colours of Highlight marks.
     void setHighlightColours(const QColor &text, const QColor &background);
 
-    // Only plain text exists so far; the flag is where loading and saving rich text
-    // will branch.
+    // The text with its character formats, run by run (breaks CR LF). Setting replaces the
+    // content as setText() does, each run in its format over the look of all text.
+    RichText richText() const;
+    void setRichText(const RichText &text);
+
+    // What loading and saving a file or a stream read and write: RTF in rich-text mode,
+    // else the plain text (read as a document is, written as UTF-8 with LF breaks).
     void setPlainTextMode(bool plain);
     bool isPlainTextMode() const;
+    QByteArray saveContent() const;
+    void loadContent(const QByteArray &bytes);
     // Texts starting with "http://" shown and acting as links.
     void setAddressRecognition(bool on);
     bool addressRecognition() const;
@@ -218,7 +227,9 @@ private:
     void takeChangedParagraphs(int first, const QStringList &texts);
     void replaceParagraphsWhole(QTextCursor &cursor, const std::vector<int> &starts,
                                 const std::vector<int> &ends, const QString &text);
-    void replaceDocumentText(const QString &widgetText);
+    // `format` runs inside the replacement, before anyone is told of it.
+    void replaceDocumentText(const QString &widgetText,
+                             const std::function<void(QTextDocument *)> &format = {});
     void setUniformAttributes(const CharAttributes &attributes);
     void mergeCharFormatOfAll(const QTextCharFormat &format);
     void mergeBlockFormatOfAll(const QTextBlockFormat &format);
