@@ -21,10 +21,14 @@ CrashRecovery::CrashRecovery(TextControl *txtMain, const QString &path, QObject 
     tmrRecovery->start();
 
     m_pause->setSingleShot(true);
-    m_pause->setInterval(kTypingPauseMs);
-    connect(m_pause, &QTimer::timeout, this, &CrashRecovery::writeCopy);
-    // Restarted by every change, so it fires once the typing has paused.
-    connect(m_txtMain, &TextControl::changed, m_pause, qOverload<>(&QTimer::start));
+    connect(m_pause, &QTimer::timeout, this, &CrashRecovery::pauseTimeout);
+    // A keystroke only notes its time; the timer is armed once per burst of typing and
+    // looks at that time when it fires, so typing never re-registers a timer.
+    connect(m_txtMain, &TextControl::changed, this, [this] {
+        m_lastChange.start();
+        if (!m_pause->isActive())
+            m_pause->start(kTypingPauseMs);
+    });
 }
 
 CrashRecovery::~CrashRecovery() = default;
@@ -40,6 +44,16 @@ bool CrashRecovery::restoreAtStart()
     m_pause->stop();
     const qsizetype after = trimmed(m_txtMain->text()).size();
     return after != before && after > 0;
+}
+
+void CrashRecovery::pauseTimeout()
+{
+    const qint64 quiet = m_lastChange.elapsed();
+    if (quiet < kTypingPauseMs) {
+        m_pause->start(int(kTypingPauseMs - quiet));
+        return;
+    }
+    writeCopy();
 }
 
 void CrashRecovery::writeCopy()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <memory>
@@ -40,10 +41,13 @@ public:
     QTimer *pauseTimer() const { return m_pause; }
 
 private:
+    void pauseTimeout();
+
     TextControl *m_txtMain;
     std::unique_ptr<RecoveryFile> m_file;
     QTimer *tmrRecovery;
     QTimer *m_pause;
+    QElapsedTimer m_lastChange;
     bool m_removed = false;
 };
 
