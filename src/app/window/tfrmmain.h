@@ -32,6 +32,7 @@ class StatusPanel;
 class KeyPreview;
 class RecentFilesPopup;
 class SettingsStore;
+class Spelling;
 class TextControl;
 class TrayIcon;
 class UrlOpener;
@@ -112,6 +113,7 @@ public:
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
+    Spelling *spelling() const { return m_spelling; }
 
 signals:
     // The window agreed to close: the program ends.
@@ -174,6 +176,7 @@ private:
     TextControl *reCopy;
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
+    Spelling *m_spelling;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 
