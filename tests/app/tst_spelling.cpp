@@ -145,6 +145,21 @@ private slots:
         QCOMPARE(f.text().text(), QString("The wrold"));
     }
 
+    void wordIgnoredDuringACheckIsNotMarkedByIt()
+    {
+        SpellingFixture f;
+        QVERIFY(f.startLoaded());
+        f.text().replaceSelection("helo wrold");
+        AsYouTypeSpelling *check = f.spelling().asYouType();
+        QTest::qWait(AsYouTypeSpelling::kMinimumGapMs);
+        check->stopTimer();
+        check->tmrSpellTimer();
+        // Accepted while the words are being judged, before any mark is in.
+        f.spelling().addWord("wrold", false);
+        QVERIFY(QTest::qWaitFor([&] { return !check->isChecking(); }, kMarksWithinMs));
+        QCOMPARE(f.marked(), QStringList({"helo"}));
+    }
+
     void noListNoMarksAndTheCheckOnlyBeeps()
     {
         SpellingFixture f(false);

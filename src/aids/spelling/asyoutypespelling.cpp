@@ -132,6 +132,14 @@ void AsYouTypeSpelling::tmrSpellTimer()
     m_pass->start(paragraphs, m_dictionary->snapshot());
 }
 
+void AsYouTypeSpelling::wordsChanged()
+{
+    if (!m_checking || m_edits != m_editsAtCheck || m_checkedText.isEmpty() || !m_dictionary)
+        return;
+    m_slices.clear();
+    m_pass->start(m_checkedText, m_dictionary->snapshot());
+}
+
 void AsYouTypeSpelling::onPassFinished(const QList<WordRange> &marks)
 {
     if (m_edits != m_editsAtCheck) {

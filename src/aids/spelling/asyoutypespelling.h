@@ -49,6 +49,9 @@ public:
     void restartTimer();
 
     void tmrSpellTimer();
+    // The writer accepted a word: a check under way judges the text again with it, so it
+    // does not mark the word the writer just ignored.
+    void wordsChanged();
     // Removes every mark.
     void clearUnderline();
     // Before a key acts on the text: the marks of the selection and of the word at the

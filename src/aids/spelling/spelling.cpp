@@ -128,6 +128,7 @@ void Spelling::addWord(const QString &word, bool toFile)
     if (!m_dictionary)
         return;
     m_dictionary->addWord(word);
+    m_asYouType->wordsChanged();
     if (toFile && !wordlistfiles::appendWord(m_userWordFile, word))
         m_parts.messages.show(wordNotKeptMessage());
 }
