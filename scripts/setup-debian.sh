@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libsqlite3-dev
+  # The spelling word list english.dct is made from its American English words.
+  wamerican
   # The default text font, "Courier New", is served by its metric twin.
   fonts-liberation
   # The desktop's own file opener and mime database.

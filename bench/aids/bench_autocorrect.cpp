@@ -6,6 +6,7 @@
 #include "aids/autocorrect.h"
 #include "aids/defaultlists.h"
 #include "bench/support/benchprose.h"
+#include "bench/support/benchstats.h"
 #include "platform/text/textcontrol.h"
 
 #include <QAction>
@@ -17,18 +18,13 @@
 #include <vector>
 
 using namespace calmdesk;
+using calmdesk::bench::median;
 
 namespace {
 
 constexpr int kSlots = 2049;
 constexpr int kRounds = 2000;
 constexpr double kNsPerMs = 1e6;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 } // namespace
 

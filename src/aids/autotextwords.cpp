@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kFirstLook = 64;
 
-bool isAlphaNumeric(QChar c)
-{
-    return isAsciiLetter(c) || isAsciiDigit(c);
-}
 
 } // namespace
 
@@ -25,7 +21,7 @@ std::optional<TypedWord> typedWordBefore(const TextBeforeCaret &textBefore, int 
     for (int look = kFirstLook;; look *= 4) {
         const QString before = textBefore(look);
         qsizetype i = before.size() - 1;
-        while (i >= 0 && isAlphaNumeric(before.at(i)))
+        while (i >= 0 && isAsciiLetterOrDigit(before.at(i)))
             --i;
         if (i >= 0 || before.size() < look) {
             const qsizetype length = before.size() - 1 - i;

@@ -31,6 +31,10 @@ inline bool isAsciiLetter(QChar c)
 {
     return isAsciiUpper(c) || isAsciiLower(c);
 }
+inline bool isAsciiLetterOrDigit(QChar c)
+{
+    return isAsciiLetter(c) || isAsciiDigit(c);
+}
 
 // A to Z become a to z; every other character stays as it is.
 QString asciiLower(const QString &text);

@@ -10,6 +10,15 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 recovery=$XDG_STATE_HOME/calmdesk/recovery.txt
 
+# Waits up to $2 tenths of a second until the copy on disk holds $1.
+wait_for_copy() {
+  for _ in $(seq 1 "$2"); do
+    grep -q "$1" "$recovery" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 offered_back() {
   local typed=$1
   start_editor
@@ -24,9 +33,9 @@ offered_back() {
 start_editor
 xdotool type --delay 20 "Killed after Enter"
 xdotool key Return
-sleep 1
+# Sooner than the pause in typing would write it.
+wait_for_copy "Killed after Enter" 20 || fail "Enter wrote no recovery copy"
 kill_editor
-grep -q "Killed after Enter" "$recovery" || fail "Enter wrote no recovery copy"
 [ "$(stat -c %a "$recovery")" = 600 ] || fail "the recovery copy is readable by others"
 offered_back "Killed after Enter"
 
@@ -35,8 +44,8 @@ rm -f "$recovery"
 start_editor
 xdotool type --delay 20 "Killed in a pause"
 sleep 5
+wait_for_copy "Killed in a pause" 50 || fail "a pause in typing wrote no recovery copy"
 kill_editor
-grep -q "Killed in a pause" "$recovery" || fail "a pause in typing wrote no recovery copy"
 offered_back "Killed in a pause"
 
 # The recovered text is unsaved, and a normal close removes the copy.

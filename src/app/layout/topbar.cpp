@@ -1,5 +1,7 @@
 #include "app/layout/topbar.h"
 
+#include "app/layout/imagebutton.h"
+
 #include <QPainter>
 #include <QToolButton>
 
@@ -20,46 +22,37 @@ enum class Glyph { Minimise, SideBySide, Stacked, FullScreen, Close };
 // Plain line drawings on the dark bar, so they read the same on every desktop theme.
 QIcon glyphIcon(Glyph glyph)
 {
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(kIconColour, 1));
-    const int last = kIconSize - 1;
-    const int middle = kIconSize / 2;
-    switch (glyph) {
-    case Glyph::Minimise:
-        painter.drawLine(1, last - 1, last - 1, last - 1);
-        break;
-    case Glyph::SideBySide:
-        painter.drawRect(0, 0, middle - 1, last);
-        painter.drawRect(middle + 1, 0, middle - 2, last);
-        break;
-    case Glyph::Stacked:
-        painter.drawRect(0, 0, last, middle - 1);
-        painter.drawRect(0, middle + 1, last, middle - 2);
-        break;
-    case Glyph::FullScreen:
-        painter.drawRect(0, 0, last, last);
-        painter.drawLine(0, 1, last, 1);
-        break;
-    case Glyph::Close:
-        painter.drawLine(1, 1, last - 1, last - 1);
-        painter.drawLine(1, last - 1, last - 1, 1);
-        break;
-    }
-    return QIcon(pixmap);
+    return lineIcon(kIconSize, kIconColour, [glyph](QPainter &painter) {
+        const int last = kIconSize - 1;
+        const int middle = kIconSize / 2;
+        switch (glyph) {
+        case Glyph::Minimise:
+            painter.drawLine(1, last - 1, last - 1, last - 1);
+            break;
+        case Glyph::SideBySide:
+            painter.drawRect(0, 0, middle - 1, last);
+            painter.drawRect(middle + 1, 0, middle - 2, last);
+            break;
+        case Glyph::Stacked:
+            painter.drawRect(0, 0, last, middle - 1);
+            painter.drawRect(0, middle + 1, last, middle - 2);
+            break;
+        case Glyph::FullScreen:
+            painter.drawRect(0, 0, last, last);
+            painter.drawLine(0, 1, last, 1);
+            break;
+        case Glyph::Close:
+            painter.drawLine(1, 1, last - 1, last - 1);
+            painter.drawLine(1, last - 1, last - 1, 1);
+            break;
+        }
+    });
 }
 
-QToolButton *imageButton(QWidget *parent, const char *name, const QString &hint, Glyph glyph,
-                         int index)
+QToolButton *barButton(QWidget *parent, const char *name, const QString &hint, Glyph glyph,
+                       int index)
 {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setIcon(glyphIcon(glyph));
-    button->setIconSize(QSize(kIconSize, kIconSize));
-    button->setAutoRaise(true);
+    QToolButton *button = imageButton(parent, name, hint, glyphIcon(glyph), kIconSize);
     button->setCursor(Qt::PointingHandCursor);
     button->setGeometry(index * kButtonWidth, 0, kButtonWidth, kButtonHeight);
     return button;
@@ -69,11 +62,11 @@ QToolButton *imageButton(QWidget *parent, const char *name, const QString &hint,
 
 WindowButtons::WindowButtons(QWidget *parent)
     : QWidget(parent)
-    , imgMin(imageButton(this, "imgMin", tr("Minimize to Tray"), Glyph::Minimise, 0))
-    , imgRestore1(imageButton(this, "imgRestore1", tr("Restore horizontally"), Glyph::Stacked, 1))
-    , imgRestore2(imageButton(this, "imgRestore2", tr("Restore vertically"), Glyph::SideBySide, 2))
-    , Image4(imageButton(this, "Image4", tr("Full-screen"), Glyph::FullScreen, 3))
-    , imgClose(imageButton(this, "imgClose", tr("Close Editor"), Glyph::Close, 4))
+    , imgMin(barButton(this, "imgMin", tr("Minimize to Tray"), Glyph::Minimise, 0))
+    , imgRestore1(barButton(this, "imgRestore1", tr("Restore horizontally"), Glyph::Stacked, 1))
+    , imgRestore2(barButton(this, "imgRestore2", tr("Restore vertically"), Glyph::SideBySide, 2))
+    , Image4(barButton(this, "Image4", tr("Full-screen"), Glyph::FullScreen, 3))
+    , imgClose(barButton(this, "imgClose", tr("Close Editor"), Glyph::Close, 4))
 {
     setObjectName(QStringLiteral("pctControl"));
     resize(kBarWidth, kBarHeight);

@@ -2,6 +2,7 @@
 
 #include "aids/autocorrect.h"
 #include "aids/autotextpanel.h"
+#include "aids/spelling/spelling.h"
 #include "app/entry/appinfo.h"
 #include "app/entry/programicon.h"
 #include "app/entry/startupplan.h"
@@ -100,6 +101,14 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , pctAT(new AutoTextPanel(txtMain, this))
     , m_references(new ReferencesPage(pctDict->pctRefs, this))
     , m_find(new FindReplace(txtMain, pctStatus, m_settings, this))
+    , m_spelling(new Spelling(
+          Spelling::Parts{this, txtMain, mnuEdit, pctStatus, m_goals, services.messages,
+                          [this] { return m_settings.spelltype; }, [this] { return m_startHidden; },
+                          [this] {
+                              if (isMinimized() || m_startHidden)
+                                  hideToTray();
+                          }},
+          this))
     , m_timeFormats(std::make_unique<TimeFormats>())
     , m_wheel(std::make_unique<WheelNotches>())
 {
@@ -134,6 +143,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connect(m_keyPreview, &KeyPreview::keyReleased, this, &TfrmMain::FormKeyUp);
     connect(m_tray, &TrayIcon::showEditorRequested, this, &TfrmMain::showFromTray);
     connect(m_tray, &TrayIcon::closeEditorRequested, this, &TfrmMain::requestClose);
+    connect(this, &TfrmMain::closed, m_spelling, &Spelling::appClosing);
     connectScreens();
 }
 
@@ -327,6 +337,7 @@ void TfrmMain::FormCreate(const QStringList &arguments)
     loadSettings();
     applySettings();
     m_document->setSaved(true);
+    m_spelling->startLoadTimer();
 
     // A copy of the text left by an abnormal end takes the untitled document's place, and
     // neither the command line's file nor the first document replaces it.
@@ -594,6 +605,9 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::FindNext:
         m_find->findNext();
+        break;
+    case WindowCommand::SpellingCheck:
+        m_spelling->checkWholeText();
         break;
     default:
         // Commands of features still to come.

@@ -35,6 +35,7 @@ class StatusPanel;
 class KeyPreview;
 class RecentFilesPopup;
 class SettingsStore;
+class Spelling;
 class TextControl;
 class TrayIcon;
 class UrlOpener;
@@ -116,6 +117,7 @@ public:
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
+    Spelling *spelling() const { return m_spelling; }
 
 signals:
     // The window agreed to close: the program ends.
@@ -184,6 +186,7 @@ private:
     AutoTextPanel *pctAT;
     ReferencesPage *m_references;
     FindReplace *m_find;
+    Spelling *m_spelling;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 

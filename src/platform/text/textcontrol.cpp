@@ -133,6 +133,10 @@ void TextControl::connectEditorEvents()
     connect(events, &EditorEvents::keyDown, this, &TextControl::keyDown);
     connect(events, &EditorEvents::keyUp, this, &TextControl::keyUp);
     connect(events, &EditorEvents::characterTyped, this, &TextControl::characterTyped);
+    // Marks a key's handlers changed are laid out before the key edits the text: Qt would
+    // otherwise report their paragraphs as part of the edit, which drops every mark there.
+    connect(events, &EditorEvents::keyDown, m_marks, &MarkLayer::flush);
+    connect(events, &EditorEvents::characterTyped, m_marks, &MarkLayer::flush);
     connect(events, &EditorEvents::wheelTurned, this, &TextControl::wheelTurned);
     connect(events, &EditorEvents::focusEntered, this, &TextControl::focusEntered);
     connect(events, &EditorEvents::focusLeft, this, &TextControl::focusLeft);

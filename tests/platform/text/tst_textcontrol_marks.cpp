@@ -49,6 +49,7 @@ private slots:
     void clearingOneKindKeepsTheOther();
     void formattingAllTextKeepsMarks();
     void settingTextDropsMarks();
+    void markClearedByAKeyHandlerSparesItsNeighbours();
 
     void find_data();
     void find();
@@ -272,6 +273,22 @@ void TextControlMarksTest::settingTextDropsMarks()
     m_control->setText(QStringLiteral("one two"));
     QCOMPARE(m_control->marks(MarkKind::SpellingError), QList<MarkRange>());
     QVERIFY(!m_control->hasMark(4, MarkKind::SpellingError));
+}
+
+void TextControlMarksTest::markClearedByAKeyHandlerSparesItsNeighbours()
+{
+    m_control->setText(QStringLiteral("helo wrold"));
+    m_control->addMark(0, 4, MarkKind::SpellingError);
+    m_control->addMark(5, 5, MarkKind::SpellingError);
+    QCoreApplication::processEvents();
+    // As the spelling marks do: a key about to edit a word takes that word's mark away.
+    connect(m_control, &TextControl::keyDown, this,
+            [this] { m_control->clearMarks(5, 5, MarkKind::SpellingError); });
+    m_control->setFocus();
+    m_control->setCaret(10);
+    QTest::keyClick(m_control->focusWidget(), Qt::Key_S);
+    QCOMPARE(m_control->text(), QStringLiteral("helo wrolds"));
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{0, 4}}));
 }
 
 void TextControlMarksTest::find_data()

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace calmdesk {
+
+// The phonetic key that groups the word list: the first character in upper case, then up
+// to three digits for the consonants that follow (B F P V 1; C G J K Q S X Z 2; D T 3;
+// L 4; M N 5; R 6). Unlike classic Soundex every such letter adds its digit, even next to
+// one of the same digit, and only letters equal to the first are skipped, wherever they
+// stand: "hello" is H440, "Jackson" J222. An empty word gives "000".
+QString soundCode(QStringView word);
+
+// How many leading characters, at most `limit`, two words share exactly (letter case
+// counts): the score that picks the suggestion offered first.
+int commonPrefixLength(QStringView a, QStringView b, int limit);
+
+} // namespace calmdesk

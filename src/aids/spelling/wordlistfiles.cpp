@@ -1,0 +1,81 @@
+#include "aids/spelling/wordlistfiles.h"
+
+#include "core/asciitext.h"
+#include "core/folders.h"
+#include "platform/codec/windows1252.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace calmdesk::wordlistfiles {
+
+QStringList dictionaryCandidates()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString name = QLatin1String(kDictionaryName);
+    // The installed data folder, as seen from the installed program's folder.
+    const QString installed = QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                              QLatin1String(CALMDESK_DATA_FROM_PROGRAM));
+    return {programFolder + QLatin1Char('/') + name, installed + QLatin1Char('/') + name};
+}
+
+QString findDictionary(const QStringList &candidates)
+{
+    for (const QString &path : candidates) {
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
+QString userWordFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/calmdesk/added-words.dct");
+}
+
+void readWords(QByteArrayView bytes, const std::function<void(const QString &)> &word,
+               const std::function<bool(qsizetype)> &progress)
+{
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = size;
+        word(trimmed(decodeWindows1252(bytes.sliced(start, end - start))));
+        start = end + 1;
+        if (!progress(std::min(start, size)))
+            return;
+    }
+}
+
+bool appendWord(const QString &path, const QString &word)
+{
+    const std::optional<QByteArray> encoded = encodeWindows1252(word);
+    if (!encoded || !makeFolderPath(QFileInfo(path).absolutePath()))
+        return false;
+    QByteArray content;
+    QFile existing(path);
+    if (existing.exists()) {
+        if (!existing.open(QIODevice::ReadOnly))
+            return false;
+        content = existing.readAll();
+        existing.close();
+        // A list whose last line has no break gets one, so the new word has a line of its own.
+        if (!content.isEmpty() && !content.endsWith('\n'))
+            content += "\r\n";
+    }
+    content += *encoded + "\r\n";
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(content);
+    return file.commit();
+}
+
+} // namespace calmdesk::wordlistfiles

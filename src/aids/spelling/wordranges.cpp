@@ -1,0 +1,62 @@
+#include "aids/spelling/wordranges.h"
+
+#include "core/asciitext.h"
+
+namespace calmdesk {
+
+namespace {
+
+constexpr int kBreakLength = 2;
+
+} // namespace
+
+ParagraphPosition paragraphAt(const QStringList &paragraphs, int position)
+{
+    ParagraphPosition at;
+    const int count = int(paragraphs.size());
+    while (at.index + 1 < count &&
+           position >= at.start + int(paragraphs[at.index].size()) + kBreakLength) {
+        at.start += int(paragraphs[at.index].size()) + kBreakLength;
+        ++at.index;
+    }
+    return at;
+}
+
+WordRange wordAtCaret(const QStringList &paragraphs, int caret)
+{
+    if (paragraphs.isEmpty())
+        return {};
+    const ParagraphPosition at = paragraphAt(paragraphs, caret);
+    const QStringView text = paragraphs[at.index];
+    const int offset = std::clamp(caret - at.start, 0, int(text.size()));
+    int start = offset;
+    while (start > 0 && isAsciiLetterOrDigit(text[start - 1]))
+        --start;
+    int end = start;
+    while (end < text.size() && isAsciiLetterOrDigit(text[end]))
+        ++end;
+    return {at.start + start, end - start};
+}
+
+MarkChanges markChanges(const QList<WordRange> &current, const QList<WordRange> &wanted)
+{
+    MarkChanges changes;
+    qsizetype i = 0;
+    qsizetype j = 0;
+    const auto before = [](const WordRange &a, const WordRange &b) {
+        return a.start < b.start || (a.start == b.start && a.length < b.length);
+    };
+    while (i < current.size() || j < wanted.size()) {
+        if (j == wanted.size() || (i < current.size() && before(current[i], wanted[j]))) {
+            changes.removed.append(current[i++]);
+        } else if (i == current.size() || before(wanted[j], current[i])) {
+            changes.added.append(wanted[j++]);
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    return changes;
+}
+
+} // namespace calmdesk
