@@ -23,7 +23,8 @@ void AutoCorrectRules::setRules(const QStringList &find, const QStringList &repl
 std::optional<AutoCorrectRules::Match> AutoCorrectRules::match(const QString &before,
                                                                int caret) const
 {
-    if (before.isEmpty())
+    // No rules (or nothing before the caret): nothing can match.
+    if (before.isEmpty() || m_longest == 0)
         return std::nullopt;
     const QString lower = asciiLower(before.right(m_longest));
     const auto found = m_byLastChar.find(lower.back().unicode());

@@ -113,6 +113,8 @@ private slots:
         QCOMPARE(corrected(rules, "a bat"), "a b@");
         QCOMPARE(corrected(rules, "a bit"), "a bi+");
         QCOMPARE(rules.longestFind(), 3);
+        // An empty table matches nothing (and reads nothing past the text).
+        QCOMPARE(corrected(AutoCorrectRules(), "a teh"), "a teh");
     }
 
     void theDefaultsAreTheStockList()
