@@ -7,6 +7,7 @@
 #include "document/filemenu.h"
 #include "document/paragraphends.h"
 #include "document/referencesfile.h"
+#include "document/scratchpadfile.h"
 #include "goals/statuspanel.h"
 #include "platform/codec/textfilecodec.h"
 #include "platform/dialogs/filedialogs.h"
@@ -127,6 +128,8 @@ bool DocumentHandler::newDocument()
     m_format = TextFileFormat();
     m_txtMain->setNewParagraphTag(ParagraphMirror::Tag(ParagraphEnd::None));
     m_references.clear();
+    if (m_txtLScr)
+        m_txtLScr->clearText();
     m_referencesFormat = TextFileFormat();
     rememberFileOnDisk(FileStamp());
     // Clearing the text reports a change; the document is saved only once it is empty.
@@ -156,7 +159,8 @@ bool DocumentHandler::loadDocument(const QString &chosen)
     const DocumentLoadResult loaded = loadDocumentFile(chosen);
     const ReferencesRead references =
         loaded.status == LoadStatus::Ok ? readReferences(chosen) : ReferencesRead{false, {}, {}};
-    if (loaded.status != LoadStatus::Ok || !references.ok) {
+    const std::optional<QByteArray> notes = readScratchpadFile(scratchpadCompanion(chosen));
+    if (loaded.status != LoadStatus::Ok || !references.ok || !notes) {
         m_messages.show(openFailedMessage());
         return false;
     }
@@ -169,6 +173,11 @@ bool DocumentHandler::loadDocument(const QString &chosen)
     m_format = loaded.document.format;
     m_references = references.entries;
     m_referencesFormat = references.format;
+    if (m_txtLScr) {
+        m_txtLScr->clearText();
+        if (!notes->isEmpty())
+            m_txtLScr->loadContent(*notes);
+    }
 
     m_isSaved = true;
     m_curFile = chosen;
@@ -276,13 +285,21 @@ bool DocumentHandler::writeCompanionFiles()
     if (!saved.ok)
         return false;
     m_referencesFormat = saved.written;
-    return true;
+    if (!m_txtLScr)
+        return true;
+    return writeScratchpadFile(scratchpadCompanion(m_curFile), m_txtLScr->saveContent(),
+                               scratchpadIsBlank(), true);
 }
 
 bool DocumentHandler::companionFilesDueAtClose() const
 {
     return trimmed(m_curFile).size() >= kShortestCompanionOwner && m_isSaved &&
-           !m_references.isEmpty();
+           (!m_references.isEmpty() || !scratchpadIsBlank());
+}
+
+bool DocumentHandler::scratchpadIsBlank() const
+{
+    return !m_txtLScr || trimmed(m_txtLScr->text()).isEmpty();
 }
 
 void DocumentHandler::mnuFReloadFileClick()

@@ -25,8 +25,6 @@ class UrlOpener;
 // Close File and Open Containing Folder, the save question, the document's name in the
 // status line and its file menu. The window owns the widgets and hands them in.
 //
-// The document's scratchpad companion ("-Scratchpad.rtf") is neither read, written nor
-// removed here yet: it waits for the rich-text codec, and an existing one is left alone.
 class DocumentHandler : public QObject
 {
     Q_OBJECT
@@ -59,6 +57,10 @@ public:
 
     // How the document is stored on disk; a save writes it back in this form.
     TextFileFormat format() const { return m_format; }
+
+    // The document's notes, kept in its "-Scratchpad.rtf" companion: read at an open,
+    // written (or removed when blank) at a save, emptied by New.
+    void setScratchpad(TextControl *txtLScr) { m_txtLScr = txtLScr; }
 
     // The document's web history entries, kept in its "-References.txt" companion.
     QStringList references() const { return m_references; }
@@ -128,8 +130,10 @@ private:
     bool loadDocument(const QString &path);
     bool mayReplaceFileOnDisk(SaveKind kind);
     void rememberFileOnDisk(const FileStamp &stamp);
+    bool scratchpadIsBlank() const;
 
     TextControl *m_txtMain;
+    TextControl *m_txtLScr = nullptr;
     StatusPanel *m_pctStatus;
     MessageBoxes &m_messages;
     FileDialogs &m_dialogs;

@@ -33,6 +33,7 @@
 #include "document/export/exportsettings.h"
 #include "document/recoveryfile.h"
 #include "document/safetynets.h"
+#include "document/scratchpadfile.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuspanel.h"
 #include "goals/textroutines.h"
@@ -41,6 +42,7 @@
 #include "platform/text/textcontrol.h"
 #include "reference/lookupwords.h"
 #include "reference/referencespage.h"
+#include "reference/scratchpadpage.h"
 #include "settings/settingsio.h"
 
 #include <QApplication>
@@ -100,6 +102,8 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
     , pctAT(new AutoTextPanel(txtMain, this))
     , m_references(new ReferencesPage(pctDict->pctRefs, this))
+    , m_notes(new ScratchpadPage(pctDict->pctGScr, ScratchpadPage::Kind::Global, this))
+    , m_documentNotes(new ScratchpadPage(pctDict->pctLScr, ScratchpadPage::Kind::Document, this))
     , m_find(new FindReplace(txtMain, pctStatus, m_settings, this))
     , m_spelling(new Spelling(
           Spelling::Parts{this, txtMain, mnuEdit, pctStatus, m_goals, services.messages,
@@ -132,6 +136,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectSafetyNets();
     connectWritingAids();
     connectReferences();
+    connectScratchpads();
     connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::exportRequested, m_export, &ExportDispatcher::exportFile);
@@ -230,6 +235,36 @@ void TfrmMain::connectReferences()
                 if (button == Qt::LeftButton && modifiers.testFlag(Qt::AltModifier))
                     lookUpAtCaret(false);
             });
+}
+
+void TfrmMain::connectScratchpads()
+{
+    m_document->setScratchpad(m_documentNotes->notes());
+    for (ScratchpadPage *page : {m_notes, m_documentNotes}) {
+        connect(page, &ScratchpadPage::insertRequested, txtMain, &TextControl::replaceSelection);
+        connect(page, &ScratchpadPage::locateRequested, m_find,
+                [this](const QString &text) { m_find->highlightWord(text); });
+        connect(page, &ScratchpadPage::findRequested, m_find, &FindReplace::findText);
+    }
+    // Writing notes is writing: the writing timer keeps running.
+    connect(m_notes, &ScratchpadPage::typed, m_goals, &GoalsController::markActivity);
+}
+
+void TfrmMain::loadGlobalNotes()
+{
+    m_notes->notes()->clearText();
+    const std::optional<QByteArray> rtf =
+        readScratchpadFile(globalScratchpadPath(m_settings.diaryDir));
+    if (rtf && !rtf->isEmpty())
+        m_notes->setContent(*rtf);
+}
+
+void TfrmMain::saveGlobalNotes()
+{
+    // Always written, blank or not; notes that cannot be written are let go.
+    if (!writeScratchpadFile(globalScratchpadPath(m_settings.diaryDir), m_notes->content(),
+                             m_notes->isBlank(), false))
+        m_notes->notes()->clearText();
 }
 
 void TfrmMain::lookUpAtCaret(bool selectionFirst)
@@ -364,6 +399,7 @@ void TfrmMain::FormCreate(const QStringList &arguments)
         m_services.messages.show(notice);
     if (recovered)
         m_services.messages.show(recoveredTextMessage());
+    loadGlobalNotes();
 
     layoutWindow();
     txtMain->clearMarks(MarkKind::SpellingError);
@@ -475,6 +511,7 @@ void TfrmMain::applySettings()
     m_goals->applySettings(s);
     m_safety->applySettings(s);
     m_autoCorrect->setRules(s.acFind, s.acReplace);
+    pctDict->tabTools->setTabVisible(pctDict->tabTools->indexOf(pctDict->pctLScr), s.use_scratch);
     pctAT->setWords(s.atWords);
 
     layoutWindow();
@@ -702,7 +739,8 @@ bool TfrmMain::FormCloseQuery()
         m_services.store.regWriteString(generalKey(settingsRoot()), QStringLiteral("lastknonw"),
                                         m_document->curFile());
 
-    if (file.size() >= 2 && m_document->isSaved() && !m_document->references().isEmpty())
+    saveGlobalNotes();
+    if (m_document->companionFilesDueAtClose())
         m_document->writeCompanionFiles();
 
     m_appClosing = true;

@@ -31,6 +31,7 @@ struct WindowLayout;
 class GoalsController;
 class ReferencesPage;
 class SafetyNets;
+class ScratchpadPage;
 class StatusPanel;
 class KeyPreview;
 class RecentFilesPopup;
@@ -114,6 +115,8 @@ public:
     AutoCorrect *autoCorrect() const { return m_autoCorrect; }
     AutoTextPanel *autoTextPanel() const { return pctAT; }
     ReferencesPage *references() const { return m_references; }
+    ScratchpadPage *notesPage() const { return m_notes; }
+    ScratchpadPage *documentNotesPage() const { return m_documentNotes; }
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
@@ -140,6 +143,10 @@ private:
     void connectSafetyNets();
     void connectWritingAids();
     void connectReferences();
+    void connectScratchpads();
+    // The global notes' file in the diary folder: read at start-up, written at the close.
+    void loadGlobalNotes();
+    void saveGlobalNotes();
     // "Search References..." and Alt+click: the selection, or the word at the caret.
     void lookUpAtCaret(bool selectionFirst);
     QString autoSaveTime(bool withSeconds);
@@ -185,6 +192,8 @@ private:
     AutoCorrect *m_autoCorrect;
     AutoTextPanel *pctAT;
     ReferencesPage *m_references;
+    ScratchpadPage *m_notes;
+    ScratchpadPage *m_documentNotes;
     FindReplace *m_find;
     Spelling *m_spelling;
     std::unique_ptr<TimeFormats> m_timeFormats;
