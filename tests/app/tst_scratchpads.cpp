@@ -1,6 +1,7 @@
 // The notes of the writing-tools panel: their formatting commands, the document's notes kept
 // beside it, the global notes kept over a restart, and Insert.
 
+#include "app/layout/toolspanel.h"
 #include "document/documenthandler.h"
 #include "mainwindowfixture.h"
 #include "platform/text/textcontrol.h"
