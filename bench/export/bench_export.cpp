@@ -2,6 +2,7 @@
 // exported to PDF, RTF and HTML, and an RTF file read back. Prints a Markdown table of
 // medians for docs/performance.md (goals: PDF under 1 s, RTF under 2 s).
 #include "bench/support/benchprose.h"
+#include "bench/support/benchstats.h"
 #include "document/export/exportfile.h"
 #include "platform/richtext/rtfreader.h"
 
@@ -48,8 +49,7 @@ double medianMillis(const std::function<void()> &work)
         work();
         times.push_back(double(timer.nsecsElapsed()) / kNanosPerMilli);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::median(times);
 }
 
 } // namespace

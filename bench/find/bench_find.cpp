@@ -4,6 +4,7 @@
 
 #include "app/find/findreplace.h"
 #include "bench/support/benchprose.h"
+#include "bench/support/benchstats.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuspanel.h"
 #include "platform/store/sqlitesettingsstore.h"
@@ -53,8 +54,7 @@ double medianMs(const std::function<void()> &action, const std::function<void()>
         if (between)
             between();
     }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
+    return bench::median(ms);
 }
 
 FindRequest requestFor(const Search &search, FindAction action)

@@ -10,6 +10,7 @@
 #include "app/layout/topbar.h"
 #include "app/window/tfrmmain.h"
 #include "bench/support/benchprose.h"
+#include "bench/support/benchstats.h"
 #include "document/crashrecovery.h"
 #include "document/recoveryfile.h"
 #include "platform/dialogs/filedialogs.h"
@@ -52,12 +53,6 @@ double processCpuMs()
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / kNsPerMs;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 // One key typed and everything it causes, painting included.
@@ -159,8 +154,8 @@ int main(int argc, char **argv)
             wall.push_back(double(clock.nsecsElapsed()) / kNsPerMs);
         }
     }
-    std::printf("| typed key, CPU (median) | %.2f ms |\n", median(cpu));
-    std::printf("| typed key, wall (median) | %.2f ms |\n", median(wall));
+    std::printf("| typed key, CPU (median) | %.2f ms |\n", bench::median(cpu));
+    std::printf("| typed key, wall (median) | %.2f ms |\n", bench::median(wall));
 
     WindowButtons *buttons = window.edgePanels()->buttons();
     const auto report = [&](const char *what, const std::function<void()> &change) {
@@ -192,8 +187,9 @@ int main(int argc, char **argv)
             copy.flush();
             copies.push_back(double(clock.nsecsElapsed()) / kNsPerMs);
         }
-        std::printf("| Enter, %s (median) | %.1f ms |\n", what, median(times));
-        std::printf("| recovery copy written after it (median) | %.1f ms |\n", median(copies));
+        std::printf("| Enter, %s (median) | %.1f ms |\n", what, bench::median(times));
+        std::printf("| recovery copy written after it (median) | %.1f ms |\n",
+                    bench::median(copies));
     };
     enters("recovery copy only");
     store.regWriteString(generalKey(settingsRoot()), QStringLiteral("savepar"),

@@ -212,11 +212,11 @@ bool DocumentHandler::saveDocument(bool saveAs, SaveKind kind)
 
 bool DocumentHandler::mayReplaceFileOnDisk(SaveKind kind)
 {
-    if (diskChange() != DiskChange::Changed)
+    const FileStamp onDisk = FileStamp::of(m_curFile);
+    if (diskChangeTo(onDisk) != DiskChange::Changed)
         return true;
     if (kind == SaveKind::Automatic) {
         // Said once for each change, not at every Enter.
-        const FileStamp onDisk = FileStamp::of(m_curFile);
         if (onDisk != m_skipNotedStamp) {
             m_skipNotedStamp = onDisk;
             m_pctStatus->showHelpText(tr("Not auto-saved: the file was changed on disk"));
@@ -235,9 +235,13 @@ void DocumentHandler::rememberFileOnDisk(const FileStamp &stamp)
 
 DocumentHandler::DiskChange DocumentHandler::diskChange() const
 {
+    return diskChangeTo(FileStamp::of(m_curFile));
+}
+
+DocumentHandler::DiskChange DocumentHandler::diskChangeTo(const FileStamp &onDisk) const
+{
     if (m_curFile.isEmpty() || !m_diskStamp.exists)
         return DiskChange::None;
-    const FileStamp onDisk = FileStamp::of(m_curFile);
     if (!onDisk.exists)
         return DiskChange::Removed;
     return onDisk == m_diskStamp ? DiskChange::None : DiskChange::Changed;
@@ -247,8 +251,8 @@ void DocumentHandler::checkDiskChanges()
 {
     if (m_checkingDisk)
         return;
-    const DiskChange change = diskChange();
     const FileStamp onDisk = FileStamp::of(m_curFile);
+    const DiskChange change = diskChangeTo(onDisk);
     if (change == DiskChange::None || onDisk == m_toldStamp)
         return;
     m_toldStamp = onDisk;

@@ -130,6 +130,8 @@ private:
     bool loadDocument(const QString &path);
     bool mayReplaceFileOnDisk(SaveKind kind);
     void rememberFileOnDisk(const FileStamp &stamp);
+    // The change that the file as it stands (`onDisk`, read once) is to the one remembered.
+    DiskChange diskChangeTo(const FileStamp &onDisk) const;
     bool scratchpadIsBlank() const;
 
     TextControl *m_txtMain;

@@ -43,6 +43,12 @@ QString lookupWordAt(const QString &text, int caret)
     return trimmed(keepAlphaNumeric(trimmed(word)));
 }
 
+QString lookupWordFor(const QString &selected, const std::function<QString()> &wholeText, int caret)
+{
+    const QString word = trimmed(keepAlphaNumeric(selected));
+    return word.isEmpty() ? lookupWordAt(wholeText(), caret) : word;
+}
+
 QString addressAt(const QString &text, int caret)
 {
     const QString token = trimmed(around(text, caret, [](QChar c) {

@@ -2,11 +2,17 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace calmdesk {
 
 // The word around the caret (`caret` characters before it) that Alt+click and "Search
 // References..." look up: letters and digits only.
 QString lookupWordAt(const QString &text, int caret);
+// What "Search References..." looks up: the letters and digits of the selection, or, when
+// it holds none, the word around the caret (`wholeText` is read only then).
+QString lookupWordFor(const QString &selected, const std::function<QString()> &wholeText,
+                      int caret);
 // The blank-delimited token around the caret in a result page: an address when it starts
 // with "http://", else empty.
 QString addressAt(const QString &text, int caret);

@@ -117,6 +117,17 @@ void ReferencesPage::imgGotoClick()
         lookupReference(word);
 }
 
+void ReferencesPage::lookUpIn(const TextControl &text, bool selectionFirst)
+{
+    const QString word = lookupWordFor(
+        selectionFirst ? text.selectedText() : QString(), [&text] { return text.text(); },
+        text.selStart());
+    if (word.isEmpty())
+        return;
+    txtFind->setText(word);
+    imgGotoClick();
+}
+
 void ReferencesPage::cmdFindRefClick()
 {
     const QString selected = trimmed(txtDict->selectedText());

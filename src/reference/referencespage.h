@@ -32,6 +32,9 @@ public:
     void loadReferenceSources(const SettingsStore &store, const QString &root);
 
     void lookupReference(const QString &word);
+    // "Search References..." (the selection, else the word at the caret) and Alt+click
+    // (`selectionFirst` false: the word at the caret) in the document's text.
+    void lookUpIn(const TextControl &text, bool selectionFirst);
     // "Go" and the arrow: the trimmed word of the search box, when there is one.
     void imgGotoClick();
     void lstDictClick();

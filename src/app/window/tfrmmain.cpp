@@ -36,11 +36,9 @@
 #include "document/scratchpadfile.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuspanel.h"
-#include "goals/textroutines.h"
 #include "platform/shell/urlopener.h"
 #include "platform/store/settingsstore.h"
 #include "platform/text/textcontrol.h"
-#include "reference/lookupwords.h"
 #include "reference/referencespage.h"
 #include "reference/scratchpadpage.h"
 #include "settings/settingsio.h"
@@ -52,7 +50,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -229,11 +226,12 @@ void TfrmMain::connectReferences()
             &TextControl::replaceSelection);
     connect(m_references, &ReferencesPage::openAddressRequested, this,
             [this](const QString &address) { m_services.opener.open(QUrl(address)); });
-    connect(mnuEdit->mnuRefs, &QAction::triggered, this, [this] { lookUpAtCaret(true); });
+    connect(mnuEdit->mnuRefs, &QAction::triggered, this,
+            [this] { m_references->lookUpIn(*txtMain, true); });
     connect(txtMain, &TextControl::mouseUp, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPoint &) {
                 if (button == Qt::LeftButton && modifiers.testFlag(Qt::AltModifier))
-                    lookUpAtCaret(false);
+                    m_references->lookUpIn(*txtMain, false);
             });
 }
 
@@ -265,17 +263,6 @@ void TfrmMain::saveGlobalNotes()
     if (!writeScratchpadFile(globalScratchpadPath(m_settings.diaryDir), m_notes->content(),
                              m_notes->isBlank(), false))
         m_notes->notes()->clearText();
-}
-
-void TfrmMain::lookUpAtCaret(bool selectionFirst)
-{
-    QString word = selectionFirst ? trimmed(keepAlphaNumeric(txtMain->selectedText())) : QString();
-    if (word.isEmpty())
-        word = lookupWordAt(txtMain->text(), txtMain->selStart());
-    if (word.isEmpty())
-        return;
-    m_references->searchBox()->setText(word);
-    m_references->imgGotoClick();
 }
 
 QString TfrmMain::autoSaveTime(bool withSeconds)

@@ -147,8 +147,6 @@ private:
     // The global notes' file in the diary folder: read at start-up, written at the close.
     void loadGlobalNotes();
     void saveGlobalNotes();
-    // "Search References..." and Alt+click: the selection, or the word at the caret.
-    void lookUpAtCaret(bool selectionFirst);
     QString autoSaveTime(bool withSeconds);
     LayoutState layoutState() const;
     void placeComponents(const WindowLayout &layout);
