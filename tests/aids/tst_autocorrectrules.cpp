@@ -116,14 +116,6 @@ private slots:
         // An empty table matches nothing (and reads nothing past the text).
         QCOMPARE(corrected(AutoCorrectRules(), "a teh"), "a teh");
     }
-
-    void theDefaultsAreTheStockList()
-    {
-        const auto defaults = defaultAutoCorrectRules();
-        QCOMPARE(defaults.size(), 117);
-        QCOMPARE(defaults.at(7), (QPair<QString, QString>{"* ", "• "}));
-        QCOMPARE(defaults.last(), (QPair<QString, QString>{"wouldn;t", "wouldn't"}));
-    }
 };
 
 CALMDESK_TEST_MAIN_CORE(TestAutoCorrectRules)

@@ -104,44 +104,6 @@ private slots:
             QVERIFY(button(dialog, caption)->isEnabled());
     }
 
-    // The count in the message slot, the wrap to the top, and one beep when nothing is
-    // found anywhere, the selection kept.
-    void findNextReportsWrapsAndBeeps_data()
-    {
-        QTest::addColumn<QString>("search");
-        QTest::addColumn<QList<int>>("selections"); // starts after each press, -1 unchanged
-        QTest::addColumn<QString>("help");
-        QTest::addColumn<int>("beeps");
-        QTest::newRow("two matches, back to the first, on again")
-            << "cat" << QList<int>{12, 0, 12} << "2 matches found." << 0;
-        QTest::newRow("one match, found again")
-            << "dog" << QList<int>{4, 4} << "One match found." << 0;
-        QTest::newRow("none: a beep each press")
-            << "cow" << QList<int>{-1, -1} << "No matches found." << 2;
-    }
-    void findNextReportsWrapsAndBeeps()
-    {
-        QFETCH(QString, search);
-        QFETCH(QList<int>, selections);
-        QFETCH(QString, help);
-        QFETCH(int, beeps);
-        Desk d;
-        d.text->setText("cat dog and cat");
-        d.text->select(5, 2);
-        d.find.showFindDialog();
-        SearchDialog *dialog = d.find.findDialog();
-        fillIn(dialog, "txtFindWhat", search);
-        for (int start : selections) {
-            QTest::mouseClick(button(dialog, "&Find Next"), Qt::LeftButton);
-            const QPair<int, int> expected =
-                start < 0 ? qMakePair(5, 2) : qMakePair(start, int(search.size()));
-            QCOMPARE(d.selection(), expected);
-            QCOMPARE(d.help(), help);
-        }
-        QCOMPARE(d.beeps, beeps);
-        QCOMPARE(d.text->text(), QString("cat dog and cat"));
-    }
-
     void closingADialogPutsTheHelpTextBack()
     {
         Desk d;
