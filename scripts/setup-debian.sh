@@ -15,6 +15,8 @@ packages=(
   xdg-utils shared-mime-info
   # The end-to-end tests drive the real editor on a virtual display.
   xvfb xauth xdotool xclip
+  # The browser's end-to-end test serves its page on 127.0.0.1.
+  python3
   # The export tests open the exported files in real readers.
   qpdf poppler-utils pandoc
 )

@@ -70,4 +70,21 @@ QString topicAt(const QString &text, int caret)
     return trimmed(line.mid(prefix.size()));
 }
 
+QList<std::pair<int, int>> addressSpans(const QString &line)
+{
+    if (asciiLower(line).startsWith(topicLinkPrefix()))
+        return {{0, int(line.size())}};
+    QList<std::pair<int, int>> spans;
+    int start = 0;
+    while (start < line.size()) {
+        int end = int(line.indexOf(QLatin1Char(' '), start));
+        if (end < 0)
+            end = int(line.size());
+        if (asciiLower(line.mid(start, 7)) == QStringLiteral("http://"))
+            spans.append({start, end - start});
+        start = end + 1;
+    }
+    return spans;
+}
+
 } // namespace calmdesk

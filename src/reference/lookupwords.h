@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 namespace calmdesk {
 
@@ -19,5 +21,10 @@ QString addressAt(const QString &text, int caret);
 // The related topic whose line ("http://…/Topic") holds the caret, all of it even when it
 // has blanks (a click anywhere on the line looks it up); empty on any other line.
 QString topicAt(const QString &text, int caret);
+
+// Where a result line shows addresses, as (start, length) pairs: a related topic's whole
+// line, else each blank-delimited token starting with "http://". A click on any of them
+// acts, so they are drawn as links.
+QList<std::pair<int, int>> addressSpans(const QString &line);
 
 } // namespace calmdesk

@@ -191,7 +191,25 @@ void ReferencesPage::show(const LookupPage &page)
         txtDict->setCharAttributes(look, FormatScope::Selection);
         txtDict->setFirstLineIndent(line.indent);
         txtDict->appendParagraph(line.text);
+        showAddresses(line.text);
     }
+}
+
+void ReferencesPage::showAddresses(const QString &line)
+{
+    const QList<std::pair<int, int>> spans = addressSpans(line);
+    if (spans.isEmpty())
+        return;
+    // The line just appended ends the text.
+    const int lineStart = txtDict->textLength() - int(line.size());
+    CharAttributes link;
+    link.colour = QColor(0, 0, 255);
+    link.underline = UnderlineStyle::Single;
+    for (const auto &[start, length] : spans) {
+        txtDict->select(lineStart + start, length);
+        txtDict->setCharAttributes(link, FormatScope::Selection);
+    }
+    txtDict->setCaret(txtDict->textLength());
 }
 
 } // namespace calmdesk

@@ -60,6 +60,8 @@ signals:
 
 private:
     void show(const LookupPage &page);
+    // Addresses in the line just shown are drawn as links.
+    void showAddresses(const QString &line);
     void pageFetched(const QString &page);
 
     QLabel *lblWhere;

@@ -1,10 +1,16 @@
 #include "reference/scratchpadpage.h"
 
 #include "core/asciitext.h"
+#include "platform/codec/textcodec.h"
+#include "platform/dialogs/filedialogs.h"
+#include "platform/dialogs/messageboxes.h"
 #include "platform/text/textcontrol.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -17,6 +23,15 @@ constexpr qreal kSmallest = 6;
 constexpr qreal kFontStep = 2;
 constexpr qreal kNotesPointSize = 10;
 const QString kNotesFont = QStringLiteral("Tahoma");
+// The first entry of the export dialog writes rich text.
+constexpr int kRichTextEntry = 1;
+
+Message fileError(const char *text)
+{
+    return Message{QCoreApplication::translate("ScratchpadPage", text),
+                   QCoreApplication::translate("ScratchpadPage", "System File Error"),
+                   Message::Icon::Error, Message::Buttons::Ok};
+}
 
 } // namespace
 
@@ -60,9 +75,12 @@ void applyScratchpadCommand(TextControl &notes, ScratchpadCommand command)
     notes.setCharAttributes(change, FormatScope::Selection);
 }
 
-ScratchpadPage::ScratchpadPage(QWidget *page, Kind kind, QObject *parent)
+ScratchpadPage::ScratchpadPage(QWidget *page, Kind kind, FileDialogs &dialogs,
+                               MessageBoxes &messages, QObject *parent)
     : QObject(parent)
     , m_kind(kind)
+    , m_dialogs(dialogs)
+    , m_messages(messages)
     , m_notes(new TextControl(TextKind::Formatted, page))
 {
     m_notes->setPlainTextMode(false);
@@ -77,6 +95,16 @@ ScratchpadPage::ScratchpadPage(QWidget *page, Kind kind, QObject *parent)
     addCommand(bar, QStringLiteral("I"), tr("Italic"), ScratchpadCommand::Italic);
     addCommand(bar, QStringLiteral("U"), tr("Underline"), ScratchpadCommand::Underline);
     addCommand(bar, QStringLiteral("S"), tr("Strikeout"), ScratchpadCommand::StrikeOut);
+    bar->addSeparator();
+    for (const auto &[symbol, hint, handler] :
+         {std::tuple{QStringLiteral("\u2190"), tr("Import Notes"), &ScratchpadPage::importNotes},
+          std::tuple{QStringLiteral("\u2192"), tr("Export notes"), &ScratchpadPage::exportNotes}}) {
+        QAction *action = bar->addAction(symbol);
+        action->setToolTip(hint);
+        if (QWidget *button = bar->widgetForAction(action))
+            button->setAccessibleName(hint);
+        connect(action, &QAction::triggered, this, handler);
+    }
     bar->addSeparator();
     addCommand(bar, QStringLiteral("A+"), tr("Grow Font"), ScratchpadCommand::GrowFont);
     addCommand(bar, QStringLiteral("A-"), tr("Shrink Font"), ScratchpadCommand::ShrinkFont);
@@ -185,6 +213,42 @@ void ScratchpadPage::setContent(const QByteArray &rtf)
 bool ScratchpadPage::isBlank() const
 {
     return trimmed(m_notes->text()).isEmpty();
+}
+
+void ScratchpadPage::importNotes()
+{
+    const QString path = m_dialogs.scratchpadImportPath();
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.show(fileError("The system was unable to open the specified file."));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.startsWith("{\\rtf")) {
+        m_notes->loadContent(bytes);
+        return;
+    }
+    const TextLoadResult text = decodeText(bytes);
+    if (text.status != LoadStatus::Ok) {
+        m_messages.show(fileError("The system was unable to open the specified file."));
+        return;
+    }
+    m_notes->setText(text.text);
+}
+
+void ScratchpadPage::exportNotes()
+{
+    const ExportTarget target = m_dialogs.scratchpadExportTarget();
+    if (target.path.isEmpty())
+        return;
+    const QByteArray bytes = target.filterIndex == kRichTextEntry
+                                 ? content()
+                                 : encodeText(m_notes->text(), TextFileFormat()).bytes;
+    QSaveFile file(target.path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        m_messages.show(fileError("The system was unable to write to the specified file."));
 }
 
 } // namespace calmdesk

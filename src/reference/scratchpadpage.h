@@ -8,6 +8,8 @@ class QWidget;
 
 namespace calmdesk {
 
+class FileDialogs;
+class MessageBoxes;
 class TextControl;
 
 // What a scratchpad's toolbar does to its selection.
@@ -33,7 +35,10 @@ class ScratchpadPage : public QObject
 public:
     enum class Kind { Global, Document };
 
-    ScratchpadPage(QWidget *page, Kind kind, QObject *parent = nullptr);
+    // Import and export ask for their files through `dialogs` and tell failures in
+    // `messages`; both outlive the page.
+    ScratchpadPage(QWidget *page, Kind kind, FileDialogs &dialogs, MessageBoxes &messages,
+                   QObject *parent = nullptr);
 
     TextControl *notes() const { return m_notes; }
     // The notes as the file keeps them (RTF), and back.
@@ -41,6 +46,13 @@ public:
     void setContent(const QByteArray &rtf);
     // Trimmed, the notes hold no text.
     bool isBlank() const;
+
+    // "Import Notes": the chosen file replaces the notes, as rich text when it is RTF and
+    // as plain text otherwise. A file that cannot be read leaves the notes as they were.
+    void importNotes();
+    // "Export notes": rich text with the first entry of the dialog, plain text with the
+    // others, whatever the name's extension.
+    void exportNotes();
 
 signals:
     // "Insert": the trimmed selection goes into the document.
@@ -58,6 +70,8 @@ private:
     QString selectedTrimmed() const;
 
     Kind m_kind;
+    FileDialogs &m_dialogs;
+    MessageBoxes &m_messages;
     TextControl *m_notes;
 };
 

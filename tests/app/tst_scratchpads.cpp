@@ -5,10 +5,15 @@
 #include "document/documenthandler.h"
 #include "mainwindowfixture.h"
 #include "platform/text/textcontrol.h"
+#include "reference/browserpage.h"
 #include "reference/scratchpadpage.h"
 #include "testmain.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -99,6 +104,43 @@ private slots:
         QVERIFY(!QFileInfo::exists(companion));
     }
 
+    // Export and import through the notes' own dialogs: rich text keeps its look, the other
+    // entries write plain text whatever the name; a file that cannot be read or written is
+    // told and leaves the notes as they were.
+    void notesImportAndExport()
+    {
+        MainWindowFixture f;
+        TfrmMain &w = f.window();
+        QVERIFY(f.start());
+        ScratchpadPage *notes = w.notesPage();
+        typeNote(notes, "plain ", false);
+        typeNote(notes, "bold", true);
+        const QString rich = f.folder() + "/notes.rtf";
+        const QString plain = f.folder() + "/plain.rtf";
+        f.dialogs.exportTargets = {{rich, 1}, {plain, 2}, {f.folder(), 1}};
+        notes->exportNotes();
+        notes->exportNotes();
+        QCOMPARE(MainWindowFixture::readFile(plain), QByteArray("plain bold"));
+        QVERIFY(MainWindowFixture::readFile(rich).startsWith("{\\rtf"));
+        notes->exportNotes();
+        QCOMPARE(f.messages.shown.size(), 1);
+        QCOMPARE(f.messages.shown.last().text,
+                 "The system was unable to write to the specified file.");
+
+        ScratchpadPage *other = w.documentNotesPage();
+        const QString text = f.writeFile("import.txt", "from a text file\n");
+        f.dialogs.paths = {rich, text, f.folder() + "/missing.rtf"};
+        other->importNotes();
+        QCOMPARE(other->notes()->text(), "plain bold");
+        QVERIFY(boldAt(other->notes(), 9));
+        other->importNotes();
+        QCOMPARE(other->notes()->text(), "from a text file\r\n");
+        other->importNotes();
+        QCOMPARE(f.messages.shown.last().caption, "System File Error");
+        QCOMPARE(f.messages.shown.last().text, "The system was unable to open the specified file.");
+        QCOMPARE(other->notes()->text(), "from a text file\r\n");
+    }
+
     void globalNotesSurviveARestart()
     {
         MainWindowFixture f;
@@ -142,6 +184,31 @@ private slots:
         notes->selectAllText();
         insert->click();
         QCOMPARE(w.textColumn()->text(), "idea");
+    }
+
+    // The document named on the command line keeps its list of visited pages, and what
+    // the writer adds to it is kept beside the document at the next save.
+    void theStartDocumentKeepsItsWebHistory()
+    {
+        MainWindowFixture f;
+        const QString a = f.writeFile("a.txt", "story");
+        f.writeFile("a-References.txt", "http://a.org/\r\nb.org\r\n");
+        TfrmMain &w = f.window();
+        QVERIFY(f.start({a}));
+        QCOMPARE(w.browser()->entries(), (QStringList{"http://a.org/", "b.org"}));
+        QCOMPARE(w.browser()->historyList()->count(), 2);
+
+        w.browser()->addressBox()->setText("c.org");
+        for (QAction *action : w.browser()->historyMenu()->actions()) {
+            if (action->text() == "&Add Current Address")
+                action->trigger();
+        }
+        QVERIFY(w.document()->saveDocument(false));
+        QCOMPARE(MainWindowFixture::readFile(f.folder() + "/a-References.txt"),
+                 QByteArray("http://a.org/\r\nb.org\r\nc.org\r\n"));
+        // A new document starts an empty list.
+        QVERIFY(w.document()->newDocument());
+        QVERIFY(w.browser()->entries().isEmpty());
     }
 };
 

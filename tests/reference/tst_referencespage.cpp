@@ -98,6 +98,16 @@ private slots:
         QVERIFY(shown().contains("Cats are small animals."));
         QVERIFY(shown().contains("Source:\r\n" + server->address("/wiki/Cat")));
         QVERIFY(shown().contains("Related topics:\r\nhttp://\u2026/Big Cat"));
+        // Addresses a click acts on are drawn as links, the topic's whole line included;
+        // the extract is not.
+        const auto isLink = [this](const QString &text, int offset) {
+            refs->results()->setCaret(int(shown().indexOf(text)) + offset);
+            return refs->results()->caretAttributes().underline.value_or(UnderlineStyle::None) ==
+                   UnderlineStyle::Single;
+        };
+        QVERIFY(isLink(server->address("/wiki/Cat"), 5));
+        QVERIFY(isLink("Big Cat", 6));
+        QVERIFY(!isLink("Cats are", 3));
 
         // A click on the related topic looks it up in turn.
         refs->results()->setCaret(int(shown().indexOf("Big Cat")) + 2);

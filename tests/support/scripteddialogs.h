@@ -47,6 +47,13 @@ public:
         return exportTargets.isEmpty() ? ExportTarget{} : exportTargets.takeFirst();
     }
 
+    // The notes' dialogs take their answers from the same queues.
+    QString scratchpadImportPath() override
+    {
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    ExportTarget scratchpadExportTarget() override { return exportTarget(); }
+
     QStringList paths;
     QList<ExportTarget> exportTargets;
     int openCount = 0;

@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace calmdesk {
 
@@ -72,8 +73,19 @@ int runConsoleCommand(int argc, char **argv, const CommandLine &commandLine)
     return 0;
 }
 
+// The browser page's engine, loaded later, shares the window's graphics contexts; that
+// is chosen before the application starts. Its sandbox cannot run for the root user, so
+// only then is it left off; for everyone else it stays on.
+void prepareWebEngine()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
 int runEditor(int argc, char **argv, const QStringList &arguments)
 {
+    prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(programName());
     QApplication::setApplicationDisplayName(programName());

@@ -39,8 +39,10 @@
 #include "platform/shell/urlopener.h"
 #include "platform/store/settingsstore.h"
 #include "platform/text/textcontrol.h"
+#include "reference/browserpage.h"
 #include "reference/referencespage.h"
 #include "reference/scratchpadpage.h"
+#include "reference/webviewloader.h"
 #include "settings/settingsio.h"
 
 #include <QApplication>
@@ -99,8 +101,11 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     , m_autoCorrect(new AutoCorrect(txtMain, mnuEdit->mnuAC, this))
     , pctAT(new AutoTextPanel(txtMain, this))
     , m_references(new ReferencesPage(pctDict->pctRefs, this))
-    , m_notes(new ScratchpadPage(pctDict->pctGScr, ScratchpadPage::Kind::Global, this))
-    , m_documentNotes(new ScratchpadPage(pctDict->pctLScr, ScratchpadPage::Kind::Document, this))
+    , m_notes(new ScratchpadPage(pctDict->pctGScr, ScratchpadPage::Kind::Global, services.dialogs,
+                                 services.messages, this))
+    , m_documentNotes(new ScratchpadPage(pctDict->pctLScr, ScratchpadPage::Kind::Document,
+                                         services.dialogs, services.messages, this))
+    , m_browser(new BrowserPage(pctDict->pctIE, loadWebViewFactory, this))
     , m_find(new FindReplace(txtMain, pctStatus, m_settings, this))
     , m_spelling(new Spelling(
           Spelling::Parts{this, txtMain, mnuEdit, pctStatus, m_goals, services.messages,
@@ -134,6 +139,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectWritingAids();
     connectReferences();
     connectScratchpads();
+    connectBrowser();
     connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::exportRequested, m_export, &ExportDispatcher::exportFile);
@@ -246,6 +252,28 @@ void TfrmMain::connectScratchpads()
     }
     // Writing notes is writing: the writing timer keeps running.
     connect(m_notes, &ScratchpadPage::typed, m_goals, &GoalsController::markActivity);
+}
+
+void TfrmMain::connectBrowser()
+{
+    // The history list is the open document's: it comes and goes with it.
+    const auto showDocumentsList = [this] {
+        m_browser->setEntries(m_document->references());
+    };
+    connect(m_document, &DocumentHandler::documentOpened, m_browser, showDocumentsList);
+    connect(m_document, &DocumentHandler::documentCleared, m_browser, showDocumentsList);
+    connect(m_browser, &BrowserPage::entriesChanged, m_document, &DocumentHandler::setReferences);
+    connect(m_browser, &BrowserPage::insertRequested, txtMain, &TextControl::replaceSelection);
+    connect(m_browser, &BrowserPage::collapseSelectionRequested, txtMain,
+            [this] { txtMain->select(txtMain->selStart(), 0); });
+    connect(m_browser, &BrowserPage::appendListRequested, txtMain,
+            [this](const QStringList &entries) {
+                txtMain->appendParagraph(QString());
+                for (const QString &entry : entries)
+                    txtMain->appendParagraph(entry);
+            });
+    connect(m_browser, &BrowserPage::openAddressRequested, this,
+            [this](const QString &address) { m_services.opener.open(QUrl(address)); });
 }
 
 void TfrmMain::loadGlobalNotes()
@@ -592,6 +620,7 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::ShowBrowser:
         m_dock->showPage(int(ToolsPage::Internet));
+        m_browser->focusView();
         break;
     case WindowCommand::ShowGlobalScratchpad:
         m_dock->showPage(int(ToolsPage::Notes));

@@ -29,6 +29,7 @@ class WheelNotches;
 struct LayoutState;
 struct WindowLayout;
 class GoalsController;
+class BrowserPage;
 class ReferencesPage;
 class SafetyNets;
 class ScratchpadPage;
@@ -117,6 +118,7 @@ public:
     ReferencesPage *references() const { return m_references; }
     ScratchpadPage *notesPage() const { return m_notes; }
     ScratchpadPage *documentNotesPage() const { return m_documentNotes; }
+    BrowserPage *browser() const { return m_browser; }
     StatusPanel *statusPanel() const { return pctStatus; }
     GoalsController *goals() const { return m_goals; }
     TrayIcon *tray() const { return m_tray; }
@@ -144,6 +146,7 @@ private:
     void connectWritingAids();
     void connectReferences();
     void connectScratchpads();
+    void connectBrowser();
     // The global notes' file in the diary folder: read at start-up, written at the close.
     void loadGlobalNotes();
     void saveGlobalNotes();
@@ -192,6 +195,7 @@ private:
     ReferencesPage *m_references;
     ScratchpadPage *m_notes;
     ScratchpadPage *m_documentNotes;
+    BrowserPage *m_browser;
     FindReplace *m_find;
     Spelling *m_spelling;
     std::unique_ptr<TimeFormats> m_timeFormats;

@@ -16,6 +16,26 @@ QString filter()
            QCoreApplication::translate("FileDialogs", "All Files (*)");
 }
 
+QStringList scratchpadFilters()
+{
+    return {QCoreApplication::translate("FileDialogs", "RichText Documents (*.rtf)"),
+            QCoreApplication::translate("FileDialogs", "Text Files (*.txt)"),
+            QCoreApplication::translate("FileDialogs", "All Files (*)")};
+}
+
+// A save dialog for text: a name without an extension takes ".txt". A desktop's own
+// dialog checks the name before the suffix is added, so "notes" would replace "notes.txt"
+// unasked: the program asks once (askSavePath), for every dialog alike.
+void prepareTextSaveDialog(QFileDialog &dialog, const QString &name)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
+}
+
 } // namespace
 
 Message replaceQuestion(const QString &path)
@@ -142,17 +162,42 @@ QString QtFileDialogs::savePath(const QString &currentPath)
 QString QtFileDialogs::showSaveDialog(const QString &name)
 {
     QFileDialog dialog(m_parent, saveTitle(), QString(), filter());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // A desktop's own dialog checks the name before the suffix is added, so "notes" would
-    // replace "notes.txt" unasked: the program asks once, for every dialog alike.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!name.isEmpty())
-        dialog.selectFile(name);
+    prepareTextSaveDialog(dialog, name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtFileDialogs::scratchpadImportPath()
+{
+    QFileDialog dialog(m_parent, QCoreApplication::translate("FileDialogs", "Import Scratchpad"));
+    dialog.setNameFilters(scratchpadFilters());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+ExportTarget QtFileDialogs::scratchpadExportTarget()
+{
+    ExportTarget target;
+    const QString path = askSavePath(
+        [this, &target](const QString &name) {
+            const QStringList entries = scratchpadFilters();
+            QFileDialog dialog(m_parent,
+                               QCoreApplication::translate("FileDialogs", "Export Scratchpad"));
+            dialog.setNameFilters(entries);
+            prepareTextSaveDialog(dialog, name);
+            target = {};
+            if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+                target = {dialog.selectedFiles().constFirst(),
+                          int(entries.indexOf(dialog.selectedNameFilter())) + 1};
+            return target.path;
+        },
+        m_messages, QString());
+    return path.isEmpty() ? ExportTarget{} : target;
 }
 
 } // namespace calmdesk

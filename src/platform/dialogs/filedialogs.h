@@ -37,6 +37,10 @@ public:
     virtual QString savePath(const QString &currentPath) = 0;
     // The export dialog; a file that exists is replaced only when the writer says Yes.
     virtual ExportTarget exportTarget() = 0;
+    // The notes' import and export dialogs (entries: rich text, text, all files); the
+    // export replaces a file that exists only when the writer says Yes.
+    virtual QString scratchpadImportPath() = 0;
+    virtual ExportTarget scratchpadExportTarget() = 0;
 };
 
 // The question before a save replaces a file that is already there (Yes/No/Cancel).
@@ -63,6 +67,8 @@ public:
     QString openPath() override;
     QString savePath(const QString &currentPath) override;
     ExportTarget exportTarget() override;
+    QString scratchpadImportPath() override;
+    ExportTarget scratchpadExportTarget() override;
 
     // The dialogs' titles, each joined by a no-break space.
     static QString openTitle();
