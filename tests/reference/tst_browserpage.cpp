@@ -184,6 +184,11 @@ private slots:
 
     void theRealEngineLoadsRecordsAndInserts()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        // The engine is a Chromium with an allocator of its own, built without the
+        // sanitizers: loaded into a sanitized program it reports its own allocations.
+        QSKIP("the web engine does not run under the address sanitizer");
+#endif
         qputenv("CALMDESK_WEBVIEW_DIR", qgetenv("CALMDESK_BINARY_DIR") + "/src/app");
         LoopbackHttpServer server;
         server.pages["/"] = "<html><body>home</body></html>";

@@ -624,9 +624,11 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::ShowGlobalScratchpad:
         m_dock->showPage(int(ToolsPage::Notes));
+        m_notes->notes()->setFocus();
         break;
     case WindowCommand::ShowDocumentScratchpad:
         m_dock->showPage(int(ToolsPage::Scratchpad));
+        m_documentNotes->notes()->setFocus();
         break;
     case WindowCommand::CloseToolsPanel:
         m_dock->closePanel();
