@@ -67,6 +67,14 @@ struct OptionsValues
     bool startMinimized = false;
 };
 
+// What the dialog shows when it opens, with its fill rules: lists clamped into their
+// entries, a width outside 10 to 100 shown as 90, a pause outside 1 to 59 as 20, the
+// deadline picker on the stored date when day, month and year are all set, else `today`.
+// The two lists are the stored ones; the dialog offers its built-in ones when they are
+// empty.
+OptionsValues optionsFromSettings(const Settings &settings, const DocumentLimits &limits,
+                                  const QDate &today, bool startWithSystem, bool startMinimized);
+
 // The settings variables the dialog's values stand for, with the dialog's corrections
 // from the settings table; `previous` gives the values a field keeps when its text is no
 // whole number.

@@ -43,13 +43,17 @@
 #include "reference/referencespage.h"
 #include "reference/scratchpadpage.h"
 #include "reference/webviewloader.h"
+#include "settings/options/tfrmoptions.h"
 #include "settings/settingsio.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QDate>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -535,6 +539,52 @@ void TfrmMain::applySettings()
     QGuiApplication::restoreOverrideCursor();
 }
 
+OptionsContext TfrmMain::optionsContext()
+{
+    return OptionsContext{
+        m_services.store,
+        settingsRoot(),
+        m_settings,
+        m_goals->limits(),
+        m_document->curFile(),
+        systemClock()().date(),
+        m_desktop,
+        QCoreApplication::applicationFilePath(),
+        m_services.messages,
+        [this](const DocumentLimits &limits) {
+            m_goals->setLimits(limits);
+            m_goals->saveLimits();
+        },
+        [this](const Settings &settings) {
+            m_settings = settings;
+            applySettings();
+        },
+        [this] {
+            loadSettings();
+            applySettings();
+        },
+        [this](const QString &current) {
+            return QFileDialog::getExistingDirectory(
+                this, tr("Select") + QChar(0x00A0) + tr("Diary Files Location"), current);
+        },
+        [this](const QFont &current) -> std::optional<QFont> {
+            bool ok = false;
+            const QFont font =
+                QFontDialog::getFont(&ok, current, this, QString(), QFontDialog::MonospacedFonts);
+            return ok ? std::optional<QFont>(font) : std::nullopt;
+        },
+        [this](const QColor &current) -> std::optional<QColor> {
+            const QColor colour = QColorDialog::getColor(current, this);
+            return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+        }};
+}
+
+void TfrmMain::showOptions(int page)
+{
+    TfrmOptions dialog(optionsContext(), page, this);
+    dialog.exec();
+}
+
 LayoutState TfrmMain::layoutState() const
 {
     LayoutState state;
@@ -641,6 +691,9 @@ void TfrmMain::runCommand(WindowCommand command)
         break;
     case WindowCommand::ShowHelp:
         showHelp();
+        break;
+    case WindowCommand::ShowOptions:
+        showOptions(TfrmOptions::Profiles);
         break;
     case WindowCommand::AutoText:
         if (m_settings.txttext)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/dialogs/messageboxes.h"
+#include "platform/shell/desktopintegration.h"
+#include "settings/options/optionscontext.h"
 #include "settings/settings.h"
 
 #include <QWidget>
@@ -78,6 +80,9 @@ public:
 
     void loadSettings();
     void applySettings();
+    // F9 and F11: the options dialog on `page`, modal; what it works on is optionsContext().
+    void showOptions(int page);
+    OptionsContext optionsContext();
     // Recomputes the geometry of the window and its components.
     void layoutWindow();
 
@@ -196,6 +201,7 @@ private:
     ScratchpadPage *m_notes;
     ScratchpadPage *m_documentNotes;
     BrowserPage *m_browser;
+    DesktopIntegration m_desktop;
     FindReplace *m_find;
     Spelling *m_spelling;
     std::unique_ptr<TimeFormats> m_timeFormats;
