@@ -119,6 +119,9 @@ TfrmOptions::TfrmOptions(OptionsContext context, int page, QWidget *parent)
 
     FormCreate();
     ctlTab->setCurrentIndex(std::clamp(page, 0, ctlTab->count() - 1));
+    // F9 opens on the profiles: the keyboard is in the name box, ready for a name.
+    if (ctlTab->currentIndex() == Profiles)
+        lstProfiles->setFocus();
 }
 
 QWidget *TfrmOptions::makeProfilesPage()

@@ -1,0 +1,60 @@
+#!/bin/bash
+# The options dialog as a new user meets it: F9 opens it, a changed width is applied on OK
+# and still there after a restart, Cancel changes nothing, and a profile saved under a name
+# brings its settings back after other changes.
+#   options.sh CALMDESK
+set -euo pipefail
+calmdesk=$1
+. "$(dirname "$0")/lib.sh"
+general='Software\Osmira\v11\Settings\general'
+stored() { "$calmdesk" --reg query "$general" "$1" 2>/dev/null | awk '{print $NF}'; }
+options_window() { focus_window Options; }
+
+# The Editor page's width field (Alt+W), a new value, Enter for OK.
+set_width() {
+  xdotool key --clearmodifiers F9
+  options_window
+  xdotool key ctrl+Tab ctrl+Tab alt+w ctrl+a
+  xdotool type "$1"
+}
+
+start_editor
+set_width 60
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
+xdotool key Return
+sleep 0.5
+[ "$(stored width)" = 60 ] || fail "width after OK: $(stored width)"
+
+# Cancel (Escape) stores nothing.
+before=$("$calmdesk" --reg export 2>/dev/null)
+set_width 40
+xdotool key Escape
+sleep 0.5
+[ "$("$calmdesk" --reg export 2>/dev/null)" = "$before" ] || fail "Cancel changed the store"
+
+# Saved as "my:profile" (kept as "myprofile"): Alt+S on the first page.
+xdotool key --clearmodifiers F9
+options_window
+xdotool type "my:profile"
+xdotool key alt+s
+sleep 0.5
+set_width 75
+xdotool key Return
+sleep 0.5
+[ "$(stored width)" = 75 ] || fail "width before the profile: $(stored width)"
+xdotool key --clearmodifiers F9
+options_window
+xdotool type "myprofile"
+xdotool key alt+u
+sleep 0.5
+[ "$(stored width)" = 60 ] || fail "width from the profile: $(stored width)"
+
+kill_editor
+start_editor
+xdotool key --clearmodifiers F9
+options_window
+xdotool key ctrl+Tab ctrl+Tab alt+w ctrl+c
+sleep 0.3
+shown=$(xclip -o -selection clipboard)
+[ "$shown" = "60 %" ] || [ "$shown" = "60" ] || fail "width shown after a restart: '$shown'"
+echo "options: ok"
