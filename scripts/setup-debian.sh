@@ -19,6 +19,8 @@ packages=(
   python3
   # The export tests open the exported files in real readers.
   qpdf poppler-utils pandoc
+  # The package's checks: its contents, desktop entry, software-centre data and manual.
+  lintian desktop-file-utils appstream man-db groff-base
 )
 
 missing=()
