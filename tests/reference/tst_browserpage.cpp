@@ -226,8 +226,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     IsolatedEnvironment environment;
-    // The engine shares the window's graphics contexts, chosen before the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     TestBrowserPage tc;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -73,12 +73,10 @@ int runConsoleCommand(int argc, char **argv, const CommandLine &commandLine)
     return 0;
 }
 
-// The browser page's engine, loaded later, shares the window's graphics contexts; that
-// is chosen before the application starts. Its sandbox cannot run for the root user, so
-// only then is it left off; for everyone else it stays on.
+// The browser page's engine, loaded later, keeps its sandbox on, except for the root user,
+// for whom it cannot run.
 void prepareWebEngine()
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
