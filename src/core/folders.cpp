@@ -32,4 +32,9 @@ bool makeFolderPath(const QString &folder)
     return QFileInfo(path).isDir();
 }
 
+QString withTrailingSeparator(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
 } // namespace calmdesk

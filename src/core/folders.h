@@ -10,4 +10,7 @@ namespace calmdesk {
 // exists afterwards.
 bool makeFolderPath(const QString &folder);
 
+// The folder with a separator at its end, added only when it has none.
+QString withTrailingSeparator(const QString &folder);
+
 } // namespace calmdesk

@@ -1,6 +1,5 @@
 #include "document/documentfiles.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -65,14 +64,6 @@ bool createFileIfMissing(const QString &path)
         return QFileInfo::exists(path);
     file.close();
     return true;
-}
-
-QString diaryPageName(const QDate &day)
-{
-    return QStringLiteral("%1-%2-%3.txt")
-        .arg(day.day(), 2, 10, QLatin1Char('0'))
-        .arg(day.month(), 2, 10, QLatin1Char('0'))
-        .arg(day.year(), 4, 10, QLatin1Char('0'));
 }
 
 } // namespace calmdesk

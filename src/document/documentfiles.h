@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QDate;
-
 namespace calmdesk {
 
 // The companion file of a document: everything from the last "." of the file name
@@ -23,8 +21,5 @@ QString findNewestFile(const QString &folder, const QString &mask);
 
 // Creates an empty file when none exists. False when it cannot be created.
 bool createFileIfMissing(const QString &path);
-
-// The name of the diary page for a day: DD-MM-YYYY.txt.
-QString diaryPageName(const QDate &day);
 
 } // namespace calmdesk

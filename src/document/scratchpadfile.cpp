@@ -1,5 +1,7 @@
 #include "document/scratchpadfile.h"
 
+#include "core/folders.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -27,10 +29,7 @@ bool writeScratchpadFile(const QString &path, const QByteArray &rtf, bool blank,
 
 QString globalScratchpadPath(const QString &diaryDir)
 {
-    QString folder = diaryDir;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + QStringLiteral("Scratchpad.rtf");
+    return withTrailingSeparator(diaryDir) + QStringLiteral("Scratchpad.rtf");
 }
 
 } // namespace calmdesk

@@ -1,7 +1,6 @@
 #include "document/documentfiles.h"
 #include "testmain.h"
 
-#include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -114,22 +113,6 @@ private slots:
     void fileInAMissingFolderCannotBeCreated()
     {
         QVERIFY(!createFileIfMissing(folder() + "nope/x.txt"));
-    }
-
-    void diaryPageNames_data()
-    {
-        QTest::addColumn<QDate>("day");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("single digits padded") << QDate(2026, 12, 8) << "08-12-2026.txt";
-        QTest::newRow("two digits") << QDate(2027, 10, 31) << "31-10-2027.txt";
-        QTest::newRow("early year padded to four") << QDate(987, 1, 2) << "02-01-0987.txt";
-    }
-
-    void diaryPageNames()
-    {
-        QFETCH(QDate, day);
-        QFETCH(QString, name);
-        QCOMPARE(diaryPageName(day), name);
     }
 };
 

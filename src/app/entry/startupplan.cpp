@@ -1,7 +1,8 @@
 #include "app/entry/startupplan.h"
 
 #include "core/asciitext.h"
-#include "document/documentfiles.h"
+#include "core/folders.h"
+#include "diary/diarypages.h"
 
 namespace calmdesk {
 
@@ -38,11 +39,6 @@ bool commandLineAsksHidden(const QStringList &arguments)
     return false;
 }
 
-QString withTrailingSeparator(const QString &folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
 FirstDocument chooseFirstDocument(const FirstDocumentInputs &in)
 {
     FirstDocument result;
@@ -54,7 +50,7 @@ FirstDocument chooseFirstDocument(const FirstDocumentInputs &in)
         break;
     }
     case StartupDocument::TodaysDiary:
-        result.path = withTrailingSeparator(trimmed(in.diaryDir)) + diaryPageName(in.today);
+        result.path = diaryPagePath(trimmed(in.diaryDir), in.today);
         result.createIfMissing = true;
         break;
     case StartupDocument::LastDiaryPage:

@@ -51,7 +51,4 @@ struct FirstDocumentInputs
 
 FirstDocument chooseFirstDocument(const FirstDocumentInputs &inputs);
 
-// The diary folder with exactly one trailing separator.
-QString withTrailingSeparator(const QString &folder);
-
 } // namespace calmdesk

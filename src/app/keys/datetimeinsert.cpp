@@ -63,13 +63,6 @@ QString TimeFormats::formatLongTime(const QTime &time) const
     return calmdesk::formatLongTime(time, m_longTime);
 }
 
-Clock systemClock()
-{
-    return [] {
-        return QDateTime::currentDateTime();
-    };
-}
-
 void insertDateTime(TextControl &control, DateForm form, TimeFormats &formats, const Clock &clock,
                     const QLocale &locale)
 {

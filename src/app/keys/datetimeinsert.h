@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/clock.h"
+
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 class QDate;
@@ -52,10 +53,6 @@ private:
     // The clock runs once at start, so seconds are in force from the start.
     LongTimeForm m_longTime = LongTimeForm::HoursMinutesSeconds;
 };
-
-using Clock = std::function<QDateTime()>;
-// The local date and time now.
-Clock systemClock();
 
 // F5 and Ctrl+F5: the form becomes the short date format, and the date and time replace
 // the selection.

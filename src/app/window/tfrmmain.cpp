@@ -25,6 +25,7 @@
 #include "app/window/recentfilespopup.h"
 #include "app/window/trayicon.h"
 #include "core/asciitext.h"
+#include "diary/diary.h"
 #include "document/crashrecovery.h"
 #include "document/documentfiles.h"
 #include "document/documenthandler.h"
@@ -144,6 +145,7 @@ TfrmMain::TfrmMain(const Services &services, QWidget *parent)
     connectReferences();
     connectScratchpads();
     connectBrowser();
+    connectDiary();
     connect(m_document, &DocumentHandler::documentOpened, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::documentSaved, m_recent, &RecentFilesPopup::addMRU);
     connect(m_document, &DocumentHandler::exportRequested, m_export, &ExportDispatcher::exportFile);
@@ -278,6 +280,13 @@ void TfrmMain::connectBrowser()
             });
     connect(m_browser, &BrowserPage::openAddressRequested, this,
             [this](const QString &address) { m_services.opener.open(QUrl(address)); });
+}
+
+void TfrmMain::connectDiary()
+{
+    m_diary = new Diary({this, txtMain, pctStatus, pctDict, m_document,
+                         [this] { return m_settings.diaryDir; }, systemClock()},
+                        this);
 }
 
 void TfrmMain::loadGlobalNotes()

@@ -16,6 +16,7 @@ namespace calmdesk {
 class AutoCorrect;
 class AutoTextPanel;
 class CrashRecovery;
+class Diary;
 class DocumentHandler;
 class EdgePanels;
 class EditMenu;
@@ -152,6 +153,7 @@ private:
     void connectReferences();
     void connectScratchpads();
     void connectBrowser();
+    void connectDiary();
     // The global notes' file in the diary folder: read at start-up, written at the close.
     void loadGlobalNotes();
     void saveGlobalNotes();
@@ -204,6 +206,7 @@ private:
     DesktopIntegration m_desktop;
     FindReplace *m_find;
     Spelling *m_spelling;
+    Diary *m_diary = nullptr;
     std::unique_ptr<TimeFormats> m_timeFormats;
     std::unique_ptr<WheelNotches> m_wheel;
 
