@@ -13,9 +13,9 @@ old=$(realpath "$2")
 rounds=${3:-3}
 out=$(mktemp -d /tmp/browser-cost.XXXXXX)
 for _ in $(seq 1 "$rounds"); do
-  "$bench/editor-bench.sh" --name with-browser --out "$out" --append --plan 0x1,100kx1 \
+  "$bench/editor-bench.sh" --name with-browser --out "$out" --append --plan ${PLAN:-0x1,100kx1} \
     --type-chars 0 -- "$new" %FILE%
-  "$bench/editor-bench.sh" --name without-browser --out "$out" --append --plan 0x1,100kx1 \
+  "$bench/editor-bench.sh" --name without-browser --out "$out" --append --plan ${PLAN:-0x1,100kx1} \
     --type-chars 0 -- "$old" %FILE%
 done
 "$bench/make-report.py" "$out"/*.json -o "$out/compare.md"

@@ -5,6 +5,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace calmdesk {
 
 StatusLabel::StatusLabel(const QString &text, QWidget *parent)
@@ -55,15 +57,21 @@ void StatusLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     emit mouseUp(event->button(), event->globalPosition().toPoint());
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    // The release that ends a double click is no click of its own: the clock's double
+    // click opens today's page and must not open the diary panel again afterwards.
+    const bool endsDoubleClick = std::exchange(m_endsDoubleClick, false);
+    if (event->button() == Qt::LeftButton && !endsDoubleClick &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void StatusLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QLabel::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        m_endsDoubleClick = true;
         emit doubleClicked();
+    }
 }
 
 } // namespace calmdesk

@@ -41,6 +41,7 @@ protected:
 private:
     LabelTone m_tone;
     bool m_autoSize = true;
+    bool m_endsDoubleClick = false;
 };
 
 } // namespace calmdesk
