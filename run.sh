@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up this Debian 12 machine, builds Calmdesk and starts it, passing arguments on.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up this Debian 12 machine, builds Calmdesk twice (plain, and with AddressSanitizer
 # and UndefinedBehaviorSanitizer) and runs every test of both builds through ctest.
 set -euo pipefail

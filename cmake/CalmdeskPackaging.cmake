@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, from the install rules: `cpack -G DEB` in the build folder makes
 # calmdesk_<version>_amd64.deb. Runtime dependencies come from the binaries themselves
 # (dpkg-shlibdeps); the default text font's metric twin is added by hand.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # calmdesk_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI])
 #
 # One test program run by ctest: Qt's offscreen platform, and a fresh set of XDG

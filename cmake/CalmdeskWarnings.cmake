@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every target of the project compiles with the same strict warnings, and with the
 # sanitizers when CALMDESK_SANITIZE is on. Qt's own headers are system headers.
 add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual)

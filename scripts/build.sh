@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds one build folder, all of it or only the named targets.
 # Usage: build.sh BUILD_DIR [--targets "T1 T2 ..."] [cmake options...]
 set -euo pipefail

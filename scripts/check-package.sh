@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder and checks it as the archive's tools do:
 # its control data and files, lintian (no errors), the desktop entry, the software-centre
 # description and the manual page.   Usage: check-package.sh BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What auto-correct adds to a keystroke at the end of a novel, with every one of the
 // 2,049 rule slots filled. Not a test.
 //

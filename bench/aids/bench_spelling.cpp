@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling checker on a novel: how long the word list takes to load and how long the
 // window waits meanwhile, what judging 1,000,000 words costs, how soon the marks of the
 // caret's stretch and of the whole text are in after the pause, the longest the window

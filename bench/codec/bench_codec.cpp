@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save speed of a long manuscript in the common on-disk formats. Prints a
 // Markdown table of medians for docs/performance.md.
 #include "platform/codec/documentcodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export speed on a novel: a 1,000,000-word document with bold, italic and underline tags
 // exported to PDF, RTF and HTML, and an RTF file read back. Prints a Markdown table of
 // medians for docs/performance.md (goals: PDF under 1 s, RTF under 2 s).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for find and replace on a 1,000,000-word document, in the text column's kind of
 // control with the status line and its change handler wired as the window wires them:
 // Find Next with its match count, Replace All and its undo. Run offscreen; not a test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one typed character costs with the status line running, on documents of
 // 10,000, 100,000 and 1,000,000 words: a real text control and status panel, the
 // goals controller wired as the window wires it, keys sent as key events. Each

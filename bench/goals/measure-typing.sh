@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU time the whole editor spends per typed key, typed by xdotool at about 25 keys a
 # second into the end of an empty, a 10,000-word and a 100,000-word document, with the
 # status line, clock and writing timer on. Needs xvfb, xdotool and python3; uses its own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the settings store takes for what the program does with it: one whole
 // settings update as a single transaction, opening the store and reading the general
 // values at start-up, and a single write such as the hand-over of a file name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the text control on a 1,000,000-word document: the two Qt editing
 // widgets side by side, then the control itself. Run offscreen; not a test.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's own cost, for the whole-editor comparison (docs/performance.md): a bare
 // full-screen Qt editing widget that opens a file after it shows and saves it with
 // Ctrl+S, nothing else. Run it under ../shared/tools/editor-bench beside Calmdesk.

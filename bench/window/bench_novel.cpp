@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A novel in the whole editor window, in-process: how long the window takes to show and
 // the document to load, how long its lines take to count in the background, what a typed
 // key costs at the end of it, how soon typing goes on after each change of the column's

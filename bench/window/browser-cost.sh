@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the browser costs a writer who never opens it: start-up and idle memory of the
 # editor with the browser built in (NEW) against a build without it (OLD), measured from
 # outside in turns, on an empty and a 100,000-word document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which rule matches the characters before the caret, and in which letter case.
 
 #include "aids/autocorrectrules.h"

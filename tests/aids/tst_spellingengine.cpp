@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling engine as its callers meet it: keys, the case rules, the tokenizer and its
 // sentence starts, suggestions, the word list files and the background load.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Auto-correct and auto-text in a real text column, typed as a writer types.
 
 #include "aids/autocorrect.h"

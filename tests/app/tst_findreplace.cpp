@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/find/findreplace.h"
 #include "app/find/searchdialog.h"
 #include "goals/statuspanel.h"

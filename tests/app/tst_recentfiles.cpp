@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-files menu in the editor: what it lists, where it pops up, and what its
 // items do.
 

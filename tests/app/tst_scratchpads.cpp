@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes of the writing-tools panel: their formatting commands, the document's notes kept
 // beside it, the global notes kept over a restart, and Insert.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling checker in the editor, as the writer meets it: marks a moment after typing
 // stops, the context menu's suggestions, Ignore and Add To Dictionary, and the spelling
 // dialog that F7 opens.

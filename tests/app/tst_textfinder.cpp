@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/find/textfinder.h"
 #include "eachtextkind.h"
 #include "platform/text/textcontrol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/help/tfrmhelp.h"
 #include "platform/shell/urlopener.h"
 #include "platform/text/textcontrol.h"

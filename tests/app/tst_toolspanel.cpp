@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/layout/toolspanel.h"
 #include "app/layout/topbar.h"
 #include "testmain.h"

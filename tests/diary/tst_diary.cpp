@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diary panel in the editor's window: dated pages opened (and made) from its links, its
 // calendar and the clock, the calendar's bold days, and when the panel shows and hides.
 

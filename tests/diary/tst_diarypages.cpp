@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the diary's pages, their place in a folder given with or without a
 // separator at its end, and which days of a month have a page.
 

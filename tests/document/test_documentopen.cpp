@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, reloading and starting documents, and the save question that guards them.
 
 #include "filehelpers.h"

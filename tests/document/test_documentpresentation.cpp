@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the status line's file label and file menu show for each document state.
 
 #include "document/documentpresentation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving documents and their companions, and what a failed save leaves behind.
 
 #include "filehelpers.h"

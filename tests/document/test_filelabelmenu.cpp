@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The status line's file label and the file menu it pops up.
 
 #include "document/filemenu.h"

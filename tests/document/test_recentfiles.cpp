@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten recent-file slots, how an opened or saved file moves through them, and their
 // mirror in the settings store.
 

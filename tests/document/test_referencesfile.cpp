@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web history companion read from and written to disk as the writer's entries.
 
 #include "document/documentfiles.h"

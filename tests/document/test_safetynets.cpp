@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backup point, the automatic saves, the crash-recovery copy at start-up, and a
 // document's file changed by another program.
 

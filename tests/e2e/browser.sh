@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The browser page as a new user meets it: Alt+B shows it, a page served on 127.0.0.1
 # loads, and "Insert" puts the page's selected text into the document.
 #   browser.sh CALMDESK

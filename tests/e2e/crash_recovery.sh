@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The crash-recovery copy as a writer meets it: text typed into the real editor survives a
 # SIGKILL, once after Enter and once five seconds after the last key with no Enter, and
 # the next start offers it back with the "Auto-recovery" message.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The diary as a new user meets it, with the status line always shown: a double click on
 # the clock opens today's page (made empty first), and what is typed there is saved in it.
 #   diary.sh CALMDESK

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Export as a new user meets it: text typed with bracket tags, Ctrl+E, each of the four
 # entries of the export dialog, and every file opened by a reader (skipped when missing).
 # Usage (under an X server, e.g. xvfb-run): exports.sh CALMDESK_BINARY

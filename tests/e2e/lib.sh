@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts: the real editor in fresh XDG folders on the X display
 # the script runs under, driven with xdotool and read back through the clipboard.
 # Sourcing scripts set `calmdesk` to the program first.

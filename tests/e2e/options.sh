@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options dialog as a new user meets it: F9 opens it, a changed width is applied on OK
 # and still there after a restart, Cancel changes nothing, and a profile saved under a name
 # brings its settings back after other changes.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notes as a new user meets them: Alt+P shows them with the keyboard in them, and what
 # was typed there is still there after the editor is closed and started again.
 #   scratchpad.sh CALMDESK

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The spelling checker as a writer meets it, with the word list built beside the program:
 # with "Check Spelling as you type" on, "helo wrold" is marked a moment after typing stops,
 # the context menu on "wrold" offers "world" and choosing it replaces the word; F7 walks the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Auto-correct as a new user switches it on (rules put in the store from the command line,
 # then typed into the real editor), and a word replaced everywhere with one undo.
 # Usage (under an X server, e.g. xvfb-run): writing_aids.sh CALMDESK_BINARY

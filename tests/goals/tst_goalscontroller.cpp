@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakegoalsclock.h"
 #include "goals/goalscontroller.h"
 #include "goals/statuslabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "goals/statuslabel.h"
 #include "goals/statuspanel.h"
 #include "goals/statusreport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser page: made only when first shown, the history list as a writer works on it
 // through its menu, and the real web engine loading a page from 127.0.0.1, recording it
 // once and handing its selected text to the document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting a source's page into a look-up result, and the sources table.
 
 #include "isolatedenvironment.h"

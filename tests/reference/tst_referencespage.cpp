@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Look-ups against a real HTTP server on 127.0.0.1: found, not found, failures, a server that
 // never answers, a look-up replaced by the next, and a related topic followed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document's list of visited pages: what a visit records, and what each history
 // command leaves in the list.
 

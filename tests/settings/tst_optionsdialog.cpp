@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog as a writer uses it: what it shows when it opens, what OK stores and
 // Cancel leaves alone, the settings profiles, and that every control can be reached and
 // is named for a screen reader.

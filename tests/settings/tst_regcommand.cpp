@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // calmdesk --reg: what each command prints, its exit status, and that an import is
 // all or nothing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/store/settingsstore.h"
 #include "platform/store/sqlitesettingsstore.h"
 #include "settings/settingsio.h"

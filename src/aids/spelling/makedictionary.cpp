@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes english.dct from a word list of one UTF-8 word per line: each word on a line of
 // its own ending in CR LF, in Windows-1252. Words that code page cannot hold are left out.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aids/spelling/spellingmenu.h"
 
 #include "aids/spelling/soundcode.h"

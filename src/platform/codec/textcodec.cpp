@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/codec/textcodec.h"
 
 #include "platform/codec/linebreaks.h"

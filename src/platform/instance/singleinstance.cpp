@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/instance/singleinstance.h"
 
 #include "platform/instance/instanceconnection.h"

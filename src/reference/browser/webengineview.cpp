@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser page's view on Qt's web engine, built as a module the program loads the
 // first time the page is shown.
 

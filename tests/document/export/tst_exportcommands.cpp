@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/export/exportcommand.h"
 #include "document/export/exportdispatcher.h"
 #include "platform/store/sqlitesettingsstore.h"

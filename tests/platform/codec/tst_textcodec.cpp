@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte-level rules: what a file's bytes become in memory and what the program's
 // text becomes on disk, without touching any file.
 #include "platform/codec/documentcodec.h"

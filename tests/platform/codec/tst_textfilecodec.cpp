@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving real files: refusals, atomic replacement, permissions, links.
 #include "platform/codec/textfilecodec.h"
 #include "testmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the program in the single-instance tests: a real process that acts as
 // the first instance, a second start, or a process that holds the lock without answering.
 //

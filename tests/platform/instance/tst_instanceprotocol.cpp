@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line protocol between a second start and the running instance.
 
 #include "platform/instance/instanceprotocol.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder that holds the instance lock and socket must be this user's alone.
 
 #include "platform/instance/privatefolder.h"

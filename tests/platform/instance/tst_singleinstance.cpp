@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single instance between real processes: the first start listens, later starts hand
 // their requests over and wait for the answer.
 

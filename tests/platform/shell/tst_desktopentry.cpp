@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exec quoting and key file escapes of desktop entries, as a desktop reads them back.
 
 #include "platform/shell/desktopentry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start with the session and default program for plain text, as real files in the
 // user's (isolated) XDG folders.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing mimeapps.list: one key changes, every other line comes back as it was.
 
 #include "platform/shell/mimeappslist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders and web addresses reach the desktop's opener as the right URLs.
 
 #include "platform/shell/urlopener.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second program using the settings store: writes many values while another
 // process does the same, as a second editor instance or a command-line edit would.
 //

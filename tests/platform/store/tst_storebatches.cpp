@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batches: one atomic update that another connection sees all at once or not at all.
 
 #include "platform/store/settingsstore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two processes on one settings file: a second editor instance handing over "fdf",
 // or a command-line edit beside the running editor. Neither may lose a write or wait
 // for long.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file that cannot be used never stops the program and is never lost: a
 // damaged one is moved aside and an empty store takes its place; one that cannot be read
 // is left exactly as it is while the program runs on its defaults in memory. The file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What callers of the settings store rely on for single keys and values: missing
 // keys and values, key creation, letter case, empty path parts, the default value.
 

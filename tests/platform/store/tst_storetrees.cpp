@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole subtrees of the settings store: deleting and copying, as profiles do.
 
 #include "platform/store/settingsstore.h"

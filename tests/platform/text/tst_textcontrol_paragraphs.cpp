@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "eachtextkind.h"
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
