@@ -27,8 +27,8 @@ SpellingDictionary dictionaryOf(const QStringList &words)
     return dictionary;
 }
 
-const QStringList kWords = {"hello", "world", "London", "the",  "cat",  "sat",   "is",  "end",
-                            "fine",  "last",  "see",    "e.g.", "i.e.", "don't", "this"};
+const QStringList kWords = {"hello", "world", "London", "the",  "cat",  "sat",   "is",   "end",
+                            "fine",  "last",  "see",    "e.g.", "i.e.", "don't", "this", "iPod"};
 
 QStringList paragraphsOf(const QString &text)
 {
@@ -132,6 +132,10 @@ void TestSpellingEngine::soundCodes()
     QFETCH(QString, word);
     QFETCH(QString, key);
     QCOMPARE(soundCode(word), key);
+    // The list finds a word's group by that key.
+    const SpellingDictionary dictionary = dictionaryOf({"zebra", word});
+    QCOMPARE(dictionary.wordCols().back().phoneticKey, key);
+    QCOMPARE(dictionary.findGroup(key), 1);
 }
 
 void TestSpellingEngine::caseRules_data()
@@ -145,6 +149,8 @@ void TestSpellingEngine::caseRules_data()
     QTest::newRow("proper noun as written") << "London" << true;
     QTest::newRow("proper noun in small letters") << "london" << false;
     QTest::newRow("proper noun in capitals") << "LONDON" << false;
+    QTest::newRow("small first letter, capital inside, as written") << "iPod" << true;
+    QTest::newRow("small first letter, capital inside, any case") << "IPOD" << true;
     QTest::newRow("misspelt") << "helo" << false;
     QTest::newRow("one letter is never checked") << "q" << true;
     QTest::newRow("digits are never checked") << "1984" << true;
@@ -177,6 +183,9 @@ void TestSpellingEngine::failedLookupRemembersItsGroup()
     QVERIFY(dictionary.isKnownWord("wrold"));
     QCOMPARE(dictionary.wordCols()[group].words.last(), QString("wrold"));
     QCOMPARE(dictionary.wordCols().front().phoneticKey, QString("H440"));
+    QCOMPARE(dictionary.findGroup("H440"), 0);
+    QCOMPARE(dictionary.findGroup("H44"), -1);
+    QCOMPARE(dictionary.findGroup("H4400"), -1);
 }
 
 void TestSpellingEngine::tokenizerWords_data()

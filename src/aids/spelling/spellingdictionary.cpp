@@ -9,8 +9,6 @@ namespace calmdesk {
 
 namespace {
 
-constexpr qsizetype kKeyLength = 4;
-
 bool hasUpperAscii(QStringView word)
 {
     return std::any_of(word.begin(), word.end(), [](QChar c) { return isAsciiUpper(c); });
@@ -20,9 +18,15 @@ bool hasUpperAscii(QStringView word)
 
 void AcceptedSpellings::add(const QString &word)
 {
-    m_forms[word] |= Exact;
-    if (!word.isEmpty() && isAsciiLower(word.front()))
+    if (word.isEmpty() || !isAsciiLower(word.front())) {
+        m_forms[word] |= Exact;
+    } else if (!hasUpperAscii(word)) {
+        // Most of a list: the word is its own small-letter form.
+        m_forms[word] |= Exact | AnyCase;
+    } else {
+        m_forms[word] |= Exact;
         m_forms[asciiLower(word)] |= AnyCase;
+    }
 }
 
 bool AcceptedSpellings::accepts(QStringView word) const
@@ -57,6 +61,11 @@ void SpellingDictionary::loadWord(const QString &word)
     m_loaded->add(word);
 }
 
+void SpellingDictionary::reserve(qsizetype words)
+{
+    m_loaded->reserve(words);
+}
+
 void SpellingDictionary::addWord(const QString &word)
 {
     appendToGroup(word);
@@ -65,13 +74,13 @@ void SpellingDictionary::addWord(const QString &word)
 
 void SpellingDictionary::appendToGroup(const QString &word)
 {
-    const QString key = trimmed(soundCode(word)).left(kKeyLength);
+    const quint64 key = soundKey(word);
     const auto found = m_groupIndex.constFind(key);
     if (found != m_groupIndex.constEnd()) {
         m_wordCols[std::size_t(*found)].words.append(word);
     } else {
         m_groupIndex.insert(key, int(m_wordCols.size()));
-        m_wordCols.push_back(TWordCol{key, {word}});
+        m_wordCols.push_back(TWordCol{trimmed(soundCode(word)), {word}});
     }
     ++m_wordCount;
 }
@@ -81,8 +90,13 @@ bool SpellingDictionary::isKnownWord(const QString &word)
     const QString w = trimmed(word);
     if (needsNoCheck(w) || m_loaded->accepts(w) || m_added.accepts(w))
         return true;
-    m_lastBucket = findGroup(trimmed(soundCode(w)));
+    m_lastBucket = m_groupIndex.value(soundKey(w), -1);
     return false;
+}
+
+int SpellingDictionary::findGroup(const QString &key) const
+{
+    return m_groupIndex.value(packedKey(key), -1);
 }
 
 SpellingSnapshot SpellingDictionary::snapshot() const

@@ -25,6 +25,8 @@ class AcceptedSpellings
 public:
     void add(const QString &word);
     bool accepts(QStringView word) const;
+    // Room for this many words more.
+    void reserve(qsizetype more) { m_forms.reserve(m_forms.size() + more); }
     bool isEmpty() const { return m_forms.isEmpty(); }
 
 private:
@@ -56,6 +58,8 @@ public:
     // A word as the loader reads it (trimmed): onto its key's group, or a new group at the
     // end. Duplicates and the empty word (key "000") are kept.
     void loadWord(const QString &word);
+    // Room for this many words more, so a long list is read without rehashing.
+    void reserve(qsizetype words);
 
     // True when the word, trimmed, is spelled right or is not checked. Otherwise
     // lastBucket() becomes the index of its key's group, or -1 when there is none.
@@ -67,7 +71,7 @@ public:
 
     const std::vector<TWordCol> &wordCols() const { return m_wordCols; }
     // Index of the group with this key, or -1.
-    int findGroup(const QString &key) const { return m_groupIndex.value(key, -1); }
+    int findGroup(const QString &key) const;
     qsizetype wordCount() const { return m_wordCount; }
 
     SpellingSnapshot snapshot() const;
@@ -76,7 +80,8 @@ private:
     void appendToGroup(const QString &word);
 
     std::vector<TWordCol> m_wordCols;
-    QHash<QString, int> m_groupIndex;
+    // Keys as soundKey() packs them.
+    QHash<quint64, int> m_groupIndex;
     std::shared_ptr<AcceptedSpellings> m_loaded;
     AcceptedSpellings m_added;
     qsizetype m_wordCount = 0;
