@@ -26,12 +26,26 @@ public:
     void add(const QString &word);
     bool accepts(QStringView word) const;
     // Room for this many words more.
-    void reserve(qsizetype more) { m_forms.reserve(m_forms.size() + more); }
-    bool isEmpty() const { return m_forms.isEmpty(); }
+    void reserve(qsizetype more);
+    bool isEmpty() const { return m_spellings.empty(); }
 
 private:
     enum Form : quint8 { Exact = 1, AnyCase = 2 };
-    QHash<QString, quint8> m_forms;
+    // The spellings in an open-addressed table, at most half full: no node per spelling,
+    // and most look-ups find their slot at the first probe.
+    struct Slot
+    {
+        quint32 hash = 0;
+        // Index into m_spellings + 1; 0 is a free slot.
+        quint32 entry = 0;
+    };
+    quint8 &formsOf(const QString &spelling);
+    quint8 formsOf(QStringView spelling) const;
+    void rehash(std::size_t wanted);
+
+    std::vector<Slot> m_slots;
+    std::vector<QString> m_spellings;
+    std::vector<quint8> m_forms;
 };
 
 // Words of one character, and numbers, are never checked.
