@@ -99,6 +99,8 @@ private slots:
     void dialogSuggestionChoice_data();
     void dialogSuggestionChoice();
     void wordAtCaretAndMarkChanges();
+    void paragraphsAroundTheCaret();
+    void passJudgesTheCaretsStretchFirst();
     void wordListLines();
     void loadsListThenUserWords();
     void addedWordSurvivesARestart();
@@ -381,6 +383,52 @@ void TestSpellingEngine::wordAtCaretAndMarkChanges()
     const MarkChanges changes = markChanges({{0, 3}, {10, 4}, {20, 2}}, {{0, 3}, {10, 5}, {30, 1}});
     QCOMPARE(changes.removed, QList<WordRange>({{10, 4}, {20, 2}}));
     QCOMPARE(changes.added, QList<WordRange>({{10, 5}, {30, 1}}));
+}
+
+void TestSpellingEngine::paragraphsAroundTheCaret()
+{
+    // Paragraphs at 0 ("aaaa"), 6 ("bb"), 10 ("cccccc"), 18 ("dd"), 22 ("").
+    const QStringList text = paragraphsOf("aaaa\r\nbb\r\ncccccc\r\ndd\r\n");
+    const struct
+    {
+        int caret;
+        int reach;
+        WordRange stretch;
+    } rows[] = {
+        {12, 0, {10, 6}},  // the caret's paragraph only
+        {12, 1, {6, 14}},  // one more on each side
+        {2, 5, {0, 16}},   // a side goes on until it holds the reach
+        {12, 99, {0, 22}}, // or at the text's ends
+        {0, 1, {0, 8}},    // nothing before the first
+        {22, 3, {18, 4}},  // the empty last paragraph
+    };
+    for (const auto &row : rows)
+        QCOMPARE(paragraphsAround(text, row.caret, row.reach), row.stretch);
+}
+
+void TestSpellingEngine::passJudgesTheCaretsStretchFirst()
+{
+    const SpellingDictionary dictionary = dictionaryOf(kWords);
+    // Sentence starts and a first word: a stretch from the middle judges them as the
+    // whole pass does.
+    const QStringList text =
+        paragraphsOf("helo world.\r\nthe cat sat. the wrld\r\nsee e.g. thiss\r\nend");
+    const WordRange middle = paragraphsAround(text, 20, 0);
+    SpellingPass pass;
+    QSignalSpy stretch(&pass, &SpellingPass::stretchFinished);
+    QSignalSpy finished(&pass, &SpellingPass::finished);
+    pass.start(text, dictionary.snapshot(), middle);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(stretch.count(), 1);
+
+    const auto all = finished.first().first().value<QList<WordRange>>();
+    QList<WordRange> inMiddle;
+    for (const WordRange &range : all) {
+        if (range.start >= middle.start && range.start < middle.start + middle.length)
+            inMiddle.append(range);
+    }
+    QCOMPARE(inMiddle.size(), 3); // "the" twice (sentence starts) and "wrld"
+    QCOMPARE(stretch.first().first().value<QList<WordRange>>(), inMiddle);
 }
 
 void TestSpellingEngine::wordListLines()
