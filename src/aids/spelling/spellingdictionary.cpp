@@ -121,11 +121,13 @@ bool needsNoCheck(QStringView word)
 
 bool SpellingSnapshot::isKnownWord(QStringView word) const
 {
-    return needsNoCheck(word) || (loaded && loaded->accepts(word)) || added.accepts(word);
+    return needsNoCheck(word) || (loaded && loaded->accepts(word)) ||
+           (added && added->accepts(word));
 }
 
 SpellingDictionary::SpellingDictionary()
     : m_loaded(std::make_shared<AcceptedSpellings>())
+    , m_added(std::make_shared<AcceptedSpellings>())
 {}
 
 void SpellingDictionary::loadWord(const QString &word)
@@ -142,7 +144,9 @@ void SpellingDictionary::reserve(qsizetype words)
 void SpellingDictionary::addWord(const QString &word)
 {
     appendToGroup(word);
-    m_added.add(word);
+    if (m_added.use_count() > 1)
+        m_added = std::make_shared<AcceptedSpellings>(*m_added); // a pass still reads it
+    m_added->add(word);
 }
 
 void SpellingDictionary::appendToGroup(const QString &word)
@@ -161,7 +165,7 @@ void SpellingDictionary::appendToGroup(const QString &word)
 bool SpellingDictionary::isKnownWord(const QString &word)
 {
     const QString w = trimmed(word);
-    if (needsNoCheck(w) || m_loaded->accepts(w) || m_added.accepts(w))
+    if (needsNoCheck(w) || m_loaded->accepts(w) || m_added->accepts(w))
         return true;
     m_lastBucket = m_groupIndex.value(soundKey(w), -1);
     return false;

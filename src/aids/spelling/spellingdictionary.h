@@ -51,12 +51,12 @@ private:
 // Words of one character, and numbers, are never checked.
 bool needsNoCheck(QStringView word);
 
-// What a spelling pass on another thread needs: the loaded list is shared, never copied,
-// and the words added since are few.
+// What a spelling pass on another thread needs: both lists are shared, never copied (the
+// dictionary copies its added words only when one is added while a pass holds them).
 struct SpellingSnapshot
 {
     std::shared_ptr<const AcceptedSpellings> loaded;
-    AcceptedSpellings added;
+    std::shared_ptr<const AcceptedSpellings> added;
 
     // The word (trimmed by the caller) is spelled right or is not checked.
     bool isKnownWord(QStringView word) const;
@@ -97,7 +97,7 @@ private:
     // Keys as soundKey() packs them.
     QHash<quint64, int> m_groupIndex;
     std::shared_ptr<AcceptedSpellings> m_loaded;
-    AcceptedSpellings m_added;
+    std::shared_ptr<AcceptedSpellings> m_added;
     qsizetype m_wordCount = 0;
     int m_lastBucket = -1;
 };
