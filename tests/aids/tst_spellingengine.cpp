@@ -28,8 +28,8 @@ SpellingDictionary dictionaryOf(const QStringList &words)
     return dictionary;
 }
 
-const QStringList kWords = {"hello", "world", "London", "the",  "cat",  "sat",   "is",  "end",
-                            "fine",  "last",  "see",    "e.g.", "i.e.", "don't", "this"};
+const QStringList kWords = {"hello", "world", "London", "the",  "cat",  "sat",   "is",   "end",
+                            "fine",  "last",  "see",    "e.g.", "i.e.", "don't", "this", "iPod"};
 
 QStringList paragraphsOf(const QString &text)
 {
@@ -100,6 +100,8 @@ private slots:
     void dialogSuggestionChoice_data();
     void dialogSuggestionChoice();
     void wordAtCaretAndMarkChanges();
+    void paragraphsAroundTheCaret();
+    void passJudgesTheCaretsStretchFirst();
     void wordListLines();
     void loadsListThenUserWords();
     void addedWordSurvivesARestart();
@@ -133,6 +135,10 @@ void TestSpellingEngine::soundCodes()
     QFETCH(QString, word);
     QFETCH(QString, key);
     QCOMPARE(soundCode(word), key);
+    // The list finds a word's group by that key.
+    const SpellingDictionary dictionary = dictionaryOf({"zebra", word});
+    QCOMPARE(dictionary.wordCols().back().phoneticKey, key);
+    QCOMPARE(dictionary.findGroup(key), 1);
 }
 
 void TestSpellingEngine::caseRules_data()
@@ -146,6 +152,8 @@ void TestSpellingEngine::caseRules_data()
     QTest::newRow("proper noun as written") << "London" << true;
     QTest::newRow("proper noun in small letters") << "london" << false;
     QTest::newRow("proper noun in capitals") << "LONDON" << false;
+    QTest::newRow("small first letter, capital inside, as written") << "iPod" << true;
+    QTest::newRow("small first letter, capital inside, any case") << "IPOD" << true;
     QTest::newRow("misspelt") << "helo" << false;
     QTest::newRow("one letter is never checked") << "q" << true;
     QTest::newRow("digits are never checked") << "1984" << true;
@@ -178,6 +186,9 @@ void TestSpellingEngine::failedLookupRemembersItsGroup()
     QVERIFY(dictionary.isKnownWord("wrold"));
     QCOMPARE(dictionary.wordCols()[group].words.last(), QString("wrold"));
     QCOMPARE(dictionary.wordCols().front().phoneticKey, QString("H440"));
+    QCOMPARE(dictionary.findGroup("H440"), 0);
+    QCOMPARE(dictionary.findGroup("H44"), -1);
+    QCOMPARE(dictionary.findGroup("H4400"), -1);
 }
 
 void TestSpellingEngine::tokenizerWords_data()
@@ -373,6 +384,52 @@ void TestSpellingEngine::wordAtCaretAndMarkChanges()
     const MarkChanges changes = markChanges({{0, 3}, {10, 4}, {20, 2}}, {{0, 3}, {10, 5}, {30, 1}});
     QCOMPARE(changes.removed, QList<WordRange>({{10, 4}, {20, 2}}));
     QCOMPARE(changes.added, QList<WordRange>({{10, 5}, {30, 1}}));
+}
+
+void TestSpellingEngine::paragraphsAroundTheCaret()
+{
+    // Paragraphs at 0 ("aaaa"), 6 ("bb"), 10 ("cccccc"), 18 ("dd"), 22 ("").
+    const QStringList text = paragraphsOf("aaaa\r\nbb\r\ncccccc\r\ndd\r\n");
+    const struct
+    {
+        int caret;
+        int reach;
+        WordRange stretch;
+    } rows[] = {
+        {12, 0, {10, 6}},  // the caret's paragraph only
+        {12, 1, {6, 14}},  // one more on each side
+        {2, 5, {0, 16}},   // a side goes on until it holds the reach
+        {12, 99, {0, 22}}, // or at the text's ends
+        {0, 1, {0, 8}},    // nothing before the first
+        {22, 3, {18, 4}},  // the empty last paragraph
+    };
+    for (const auto &row : rows)
+        QCOMPARE(paragraphsAround(text, row.caret, row.reach), row.stretch);
+}
+
+void TestSpellingEngine::passJudgesTheCaretsStretchFirst()
+{
+    const SpellingDictionary dictionary = dictionaryOf(kWords);
+    // Sentence starts and a first word: a stretch from the middle judges them as the
+    // whole pass does.
+    const QStringList text =
+        paragraphsOf("helo world.\r\nthe cat sat. the wrld\r\nsee e.g. thiss\r\nend");
+    const WordRange middle = paragraphsAround(text, 20, 0);
+    SpellingPass pass;
+    QSignalSpy stretch(&pass, &SpellingPass::stretchFinished);
+    QSignalSpy finished(&pass, &SpellingPass::finished);
+    pass.start(text, dictionary.snapshot(), middle);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(stretch.count(), 1);
+
+    const auto all = finished.first().first().value<QList<WordRange>>();
+    QList<WordRange> inMiddle;
+    for (const WordRange &range : all) {
+        if (range.start >= middle.start && range.start < middle.start + middle.length)
+            inMiddle.append(range);
+    }
+    QCOMPARE(inMiddle.size(), 3); // "the" twice (sentence starts) and "wrld"
+    QCOMPARE(stretch.first().first().value<QList<WordRange>>(), inMiddle);
 }
 
 void TestSpellingEngine::wordListLines()

@@ -77,6 +77,7 @@ AsYouTypeSpelling::AsYouTypeSpelling(TextControl *txtMain, std::function<bool()>
     tmrSpell->setInterval(kSpellIntervalMs);
     m_sinceLastCheck.start();
     connect(tmrSpell, &QTimer::timeout, this, &AsYouTypeSpelling::tmrSpellTimer);
+    connect(m_pass, &SpellingPass::stretchFinished, this, &AsYouTypeSpelling::onStretchFinished);
     connect(m_pass, &SpellingPass::finished, this, &AsYouTypeSpelling::onPassFinished);
     connect(m_pass, &SpellingPass::cancelled, this, &AsYouTypeSpelling::endCheck);
 }
@@ -125,12 +126,13 @@ void AsYouTypeSpelling::tmrSpellTimer()
     }
     m_editsAtCheck = m_edits;
     m_checkedText = paragraphs;
+    m_firstStretch = paragraphsAround(paragraphs, m_txtMain->selStart(), kFirstReach);
     m_slices.clear();
     if (!m_checking) {
         m_checking = true;
         emit checkingChanged(true);
     }
-    m_pass->start(paragraphs, m_dictionary->snapshot());
+    m_pass->start(paragraphs, m_dictionary->snapshot(), m_firstStretch);
 }
 
 void AsYouTypeSpelling::wordsChanged()
@@ -138,7 +140,21 @@ void AsYouTypeSpelling::wordsChanged()
     if (!m_checking || m_edits != m_editsAtCheck || m_checkedText.isEmpty() || !m_dictionary)
         return;
     m_slices.clear();
-    m_pass->start(m_checkedText, m_dictionary->snapshot());
+    m_pass->start(m_checkedText, m_dictionary->snapshot(), m_firstStretch);
+}
+
+void AsYouTypeSpelling::onStretchFinished(const QList<WordRange> &marks)
+{
+    if (m_edits != m_editsAtCheck)
+        return;
+    const int from = m_firstStretch.start;
+    const int to = from + m_firstStretch.length;
+    QList<WordRange> current;
+    for (const WordRange &range : currentMarks(*m_txtMain)) {
+        if (range.start >= from && range.start < to)
+            current.append(range);
+    }
+    queueChanges(current, marks);
 }
 
 void AsYouTypeSpelling::onPassFinished(const QList<WordRange> &marks)
@@ -147,7 +163,13 @@ void AsYouTypeSpelling::onPassFinished(const QList<WordRange> &marks)
         endCheck();
         return;
     }
-    const MarkChanges changes = markChanges(currentMarks(*m_txtMain), marks);
+    queueChanges(currentMarks(*m_txtMain), marks);
+}
+
+void AsYouTypeSpelling::queueChanges(const QList<WordRange> &current,
+                                     const QList<WordRange> &wanted)
+{
+    const MarkChanges changes = markChanges(current, wanted);
     QList<Change> all;
     all.reserve(changes.removed.size() + changes.added.size());
     for (const WordRange &range : changes.removed)
@@ -159,6 +181,7 @@ void AsYouTypeSpelling::onPassFinished(const QList<WordRange> &marks)
     });
 
     // Cut into slices of a few paragraphs, never between two changes that overlap.
+    m_slices.clear();
     const int caret = m_txtMain->selStart();
     int caretSlice = -1;
     ParagraphPosition paragraph;
@@ -187,27 +210,31 @@ void AsYouTypeSpelling::onPassFinished(const QList<WordRange> &marks)
     // The caret's stretch, which the writer most likely sees, goes first.
     if (caretSlice > 0)
         m_slices.move(caretSlice, 0);
-    applyNextSlice();
+    if (!m_slicePending)
+        applyNextSlice();
 }
 
 void AsYouTypeSpelling::applyNextSlice()
 {
-    if (m_slices.isEmpty() || m_edits != m_editsAtCheck) {
+    m_slicePending = false;
+    if (m_edits != m_editsAtCheck)
         m_slices.clear();
-        endCheck();
+    if (!m_slices.isEmpty()) {
+        const Slice slice = m_slices.takeFirst();
+        for (const WordRange &range : slice.removed)
+            m_txtMain->clearMarks(range.start, range.length, MarkKind::SpellingError);
+        for (const WordRange &range : slice.added)
+            m_txtMain->addMark(range.start, range.length, MarkKind::SpellingError);
+    }
+    if (!m_slices.isEmpty()) {
+        // Input runs between slices.
+        m_slicePending = true;
+        QTimer::singleShot(0, this, &AsYouTypeSpelling::applyNextSlice);
         return;
     }
-    const Slice slice = m_slices.takeFirst();
-    for (const WordRange &range : slice.removed)
-        m_txtMain->clearMarks(range.start, range.length, MarkKind::SpellingError);
-    for (const WordRange &range : slice.added)
-        m_txtMain->addMark(range.start, range.length, MarkKind::SpellingError);
-    if (m_slices.isEmpty()) {
+    // The first stretch's marks are in; the check ends with the whole text's.
+    if (!m_pass->isRunning())
         endCheck();
-        return;
-    }
-    // The marks just changed are laid out before the next slice; input runs in between.
-    QTimer::singleShot(0, this, &AsYouTypeSpelling::applyNextSlice);
 }
 
 void AsYouTypeSpelling::endCheck()

@@ -33,6 +33,9 @@ public:
     // Marks change in slices of at most this many paragraphs and this many marks.
     static constexpr int kSliceParagraphs = 500;
     static constexpr int kSliceMarks = 200;
+    // The paragraphs around the caret, this many characters each way, are judged first
+    // and marked before the rest of the text is judged.
+    static constexpr int kFirstReach = 20'000;
 
     // `mayCheck` says whether marks are wanted now (spelling as you type on, the window
     // shown and not minimised, not started hidden).
@@ -69,7 +72,11 @@ signals:
     void checkingChanged(bool checking);
 
 private:
+    void onStretchFinished(const QList<WordRange> &marks);
     void onPassFinished(const QList<WordRange> &marks);
+    // Cuts the changes from `current` to `wanted` into slices, the caret's first, in place
+    // of any still to go in, and starts putting them in.
+    void queueChanges(const QList<WordRange> &current, const QList<WordRange> &wanted);
     void applyNextSlice();
     void endCheck();
 
@@ -85,6 +92,9 @@ private:
     quint64 m_editsAtCheck = 0;
     bool m_checking = false;
     QStringList m_checkedText;
+    WordRange m_firstStretch;
+    // A turn of the event loop will put the next slice in.
+    bool m_slicePending = false;
 
     struct Slice
     {

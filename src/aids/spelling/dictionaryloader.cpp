@@ -59,6 +59,8 @@ void DictionaryLoader::start(const QString &dictionaryPath, const QString &userW
         const QByteArray own = readAll(userWords);
         const qint64 total = list.size() + own.size();
         auto dictionary = std::make_shared<SpellingDictionary>();
+        // A word a line.
+        dictionary->reserve(list.count('\n') + own.count('\n') + 2);
         int shown = -1;
         qint64 before = 0;
         const auto progress = [&](qsizetype consumed) {

@@ -4,6 +4,7 @@
 #include "core/asciitext.h"
 
 #include <algorithm>
+#include <array>
 
 namespace calmdesk {
 
@@ -48,23 +49,60 @@ char16_t digitOf(QChar upper)
     }
 }
 
-} // namespace
+constexpr int kKeyLength = 1 + kDigits;
+constexpr int kBitsPerCharacter = 16;
 
-QString soundCode(QStringView word)
+// The key's characters; an empty word has only the three digits.
+struct KeyCharacters
+{
+    std::array<char16_t, kKeyLength> chars{};
+    qsizetype length = 0;
+
+    QStringView view() const { return QStringView(chars.data(), length); }
+};
+
+KeyCharacters keyCharacters(QStringView word)
 {
     if (word.isEmpty())
-        return QStringLiteral("000");
+        return KeyCharacters{{u'0', u'0', u'0', 0}, kDigits};
     const QChar first = upperAscii(word.front());
-    QString key = QString(first) + QStringLiteral("000");
+    KeyCharacters key{{first.unicode(), u'0', u'0', u'0'}, kKeyLength};
     int placed = 0;
     for (qsizetype i = 1; i < word.size() && placed < kDigits; ++i) {
         const QChar c = upperAscii(word[i]);
         if (c == first)
             continue;
         if (const char16_t digit = digitOf(c))
-            key[1 + placed++] = QChar(digit);
+            key.chars[std::size_t(1 + placed++)] = digit;
     }
     return key;
+}
+
+} // namespace
+
+QString soundCode(QStringView word)
+{
+    return keyCharacters(word).view().toString();
+}
+
+quint64 packedKey(QStringView key)
+{
+    if (key.size() > kKeyLength)
+        return 0;
+    quint64 packed = 0;
+    for (qsizetype i = 0; i < key.size(); ++i)
+        packed |= quint64(key[i].unicode()) << (kBitsPerCharacter * i);
+    return packed;
+}
+
+quint64 soundKey(QStringView word)
+{
+    const KeyCharacters characters = keyCharacters(word);
+    QStringView key = characters.view();
+    // Only the first character can be one that trimming removes; the digits never are.
+    if (isTrimmable(key.front()))
+        key = key.sliced(1);
+    return packedKey(key);
 }
 
 int commonPrefixLength(QStringView a, QStringView b, int limit)

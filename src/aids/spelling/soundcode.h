@@ -13,6 +13,13 @@ namespace calmdesk {
 // stand: "hello" is H440, "Jackson" J222. An empty word gives "000".
 QString soundCode(QStringView word);
 
+// The same key as a number, without building a string: the characters of the key with
+// a leading space or control character trimmed, sixteen bits each:
+// soundKey(w) == packedKey(trimmed(soundCode(w))). Different keys give different numbers.
+quint64 soundKey(QStringView word);
+// A key string as soundKey() packs it; 0 (no key) for a string longer than four characters.
+quint64 packedKey(QStringView key);
+
 // How many leading characters, at most `limit`, two words share exactly (letter case
 // counts): the score that picks the suggestion offered first.
 int commonPrefixLength(QStringView a, QStringView b, int limit);

@@ -26,22 +26,38 @@ class AcceptedSpellings
 public:
     void add(const QString &word);
     bool accepts(QStringView word) const;
-    bool isEmpty() const { return m_forms.isEmpty(); }
+    // Room for this many words more.
+    void reserve(qsizetype more);
+    bool isEmpty() const { return m_spellings.empty(); }
 
 private:
     enum Form : quint8 { Exact = 1, AnyCase = 2 };
-    QHash<QString, quint8> m_forms;
+    // The spellings in an open-addressed table, at most half full: no node per spelling,
+    // and most look-ups find their slot at the first probe.
+    struct Slot
+    {
+        quint32 hash = 0;
+        // Index into m_spellings + 1; 0 is a free slot.
+        quint32 entry = 0;
+    };
+    quint8 &formsOf(const QString &spelling);
+    quint8 formsOf(QStringView spelling) const;
+    void rehash(std::size_t wanted);
+
+    std::vector<Slot> m_slots;
+    std::vector<QString> m_spellings;
+    std::vector<quint8> m_forms;
 };
 
 // Words of one character, and numbers, are never checked.
 bool needsNoCheck(QStringView word);
 
-// What a spelling pass on another thread needs: the loaded list is shared, never copied,
-// and the words added since are few.
+// What a spelling pass on another thread needs: both lists are shared, never copied (the
+// dictionary copies its added words only when one is added while a pass holds them).
 struct SpellingSnapshot
 {
     std::shared_ptr<const AcceptedSpellings> loaded;
-    AcceptedSpellings added;
+    std::shared_ptr<const AcceptedSpellings> added;
 
     // The word (trimmed by the caller) is spelled right or is not checked.
     bool isKnownWord(QStringView word) const;
@@ -57,6 +73,8 @@ public:
     // A word as the loader reads it (trimmed): onto its key's group, or a new group at the
     // end. Duplicates and the empty word (key "000") are kept.
     void loadWord(const QString &word);
+    // Room for this many words more, so a long list is read without rehashing.
+    void reserve(qsizetype words);
 
     // True when the word, trimmed, is spelled right or is not checked. Otherwise
     // lastBucket() becomes the index of its key's group, or -1 when there is none.
@@ -68,7 +86,7 @@ public:
 
     const std::vector<TWordCol> &wordCols() const { return m_wordCols; }
     // Index of the group with this key, or -1.
-    int findGroup(const QString &key) const { return m_groupIndex.value(key, -1); }
+    int findGroup(const QString &key) const;
     qsizetype wordCount() const { return m_wordCount; }
 
     SpellingSnapshot snapshot() const;
@@ -77,9 +95,10 @@ private:
     void appendToGroup(const QString &word);
 
     std::vector<TWordCol> m_wordCols;
-    QHash<QString, int> m_groupIndex;
+    // Keys as soundKey() packs them.
+    QHash<quint64, int> m_groupIndex;
     std::shared_ptr<AcceptedSpellings> m_loaded;
-    AcceptedSpellings m_added;
+    std::shared_ptr<AcceptedSpellings> m_added;
     qsizetype m_wordCount = 0;
     int m_lastBucket = -1;
 };

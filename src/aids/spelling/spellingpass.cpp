@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <limits>
 
 namespace calmdesk {
 
@@ -30,11 +31,13 @@ SpellingPass::~SpellingPass()
 
 QList<WordRange> SpellingPass::findMarks(const QStringList &paragraphs,
                                          const SpellingSnapshot &words,
-                                         const std::atomic<bool> *cancelled)
+                                         const std::atomic<bool> *cancelled, WordRange within)
 {
     QList<WordRange> marks;
-    walkWords(paragraphs, 0, [&](const WalkedWord &word) {
-        if (cancelled && cancelled->load(std::memory_order_relaxed))
+    const qint64 end = within.length > 0 ? qint64(within.start) + within.length
+                                         : std::numeric_limits<qint64>::max();
+    walkWords(paragraphs, within.start, [&](const WalkedWord &word) {
+        if (word.start >= end || (cancelled && cancelled->load(std::memory_order_relaxed)))
             return false;
         if (judgeWord(words.isKnownWord(word.word), word) != WordVerdict::Good)
             marks.append({word.start, int(word.word.size())});
@@ -43,14 +46,27 @@ QList<WordRange> SpellingPass::findMarks(const QStringList &paragraphs,
     return marks;
 }
 
-void SpellingPass::start(const QStringList &paragraphs, const SpellingSnapshot &words)
+void SpellingPass::start(const QStringList &paragraphs, const SpellingSnapshot &words,
+                         WordRange first)
 {
     // A pass called off ends at its next word; its thread then goes unheard.
     cancel();
     auto job = std::make_shared<Job>();
     m_job = job;
-    QThread *thread = QThread::create(
-        [job, paragraphs, words] { job->marks = findMarks(paragraphs, words, &job->cancelled); });
+    QThread *thread = QThread::create([this, job, paragraphs, words, first] {
+        if (first.length > 0) {
+            const QList<WordRange> marks = findMarks(paragraphs, words, &job->cancelled, first);
+            // Heard only while this pass is the one that counts.
+            QMetaObject::invokeMethod(
+                this,
+                [this, job, marks] {
+                    if (m_job == job && !job->cancelled)
+                        emit stretchFinished(marks);
+                },
+                Qt::QueuedConnection);
+        }
+        job->marks = findMarks(paragraphs, words, &job->cancelled);
+    });
     m_thread = thread;
     m_threads.append(thread);
     connect(thread, &QThread::finished, this, [this, thread, job] {

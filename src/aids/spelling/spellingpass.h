@@ -26,16 +26,22 @@ public:
     ~SpellingPass() override;
 
     // `paragraphs` is the text (shared, not copied); a pass already running is called off.
-    void start(const QStringList &paragraphs, const SpellingSnapshot &words);
+    // The whole paragraphs of `first`, when given, are judged before the rest and reported
+    // on their own (stretchFinished), so their marks need not wait for a long text.
+    void start(const QStringList &paragraphs, const SpellingSnapshot &words, WordRange first = {});
     void cancel();
     bool isRunning() const { return m_thread != nullptr; }
 
     // The misspelled and miscapitalised words of a text, in order: the pass's work, for
-    // any thread. Stops early (returning what it has) once `cancelled` is set.
+    // any thread. Stops early (returning what it has) once `cancelled` is set. Only the
+    // words of `within` count when it is given (whole paragraphs).
     static QList<WordRange> findMarks(const QStringList &paragraphs, const SpellingSnapshot &words,
-                                      const std::atomic<bool> *cancelled = nullptr);
+                                      const std::atomic<bool> *cancelled = nullptr,
+                                      WordRange within = {});
 
 signals:
+    // The stretch to judge first is judged: `marks` are the pass's marks there.
+    void stretchFinished(const QList<WordRange> &marks);
     // The pass ran to the end: `marks` are sorted by position.
     void finished(const QList<WordRange> &marks);
     // The pass was called off; nothing is to be marked.

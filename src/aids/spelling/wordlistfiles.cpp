@@ -14,6 +14,12 @@
 
 namespace calmdesk::wordlistfiles {
 
+namespace {
+
+constexpr quint8 kLastTrimmedByte = 32;
+
+} // namespace
+
 QStringList dictionaryCandidates()
 {
     const QString programFolder = QCoreApplication::applicationDirPath();
@@ -48,7 +54,15 @@ void readWords(QByteArrayView bytes, const std::function<void(const QString &)> 
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = size;
-        word(trimmed(decodeWindows1252(bytes.sliced(start, end - start))));
+        // Bytes 0 to 32 are the characters trimming removes, so the line is trimmed before it
+        // is decoded: one string per word, made once.
+        qsizetype first = start;
+        qsizetype last = end;
+        while (first < last && quint8(bytes[first]) <= kLastTrimmedByte)
+            ++first;
+        while (last > first && quint8(bytes[last - 1]) <= kLastTrimmedByte)
+            --last;
+        word(decodeWindows1252(bytes.sliced(first, last - first)));
         start = end + 1;
         if (!progress(std::min(start, size)))
             return;

@@ -23,6 +23,28 @@ ParagraphPosition paragraphAt(const QStringList &paragraphs, int position)
     return at;
 }
 
+WordRange paragraphsAround(const QStringList &paragraphs, int caret, int reach)
+{
+    if (paragraphs.isEmpty())
+        return {};
+    const ParagraphPosition at = paragraphAt(paragraphs, caret);
+    const int count = int(paragraphs.size());
+    const auto span = [&](int index) {
+        return int(paragraphs[index].size()) + kBreakLength;
+    };
+    int start = at.start;
+    for (int index = at.index, before = 0; index > 0 && before < reach; --index) {
+        before += span(index - 1);
+        start -= span(index - 1);
+    }
+    int end = at.start + int(paragraphs[at.index].size());
+    for (int index = at.index + 1, after = 0; index < count && after < reach; ++index) {
+        after += span(index);
+        end += span(index);
+    }
+    return {start, end - start};
+}
+
 WordRange wordAtCaret(const QStringList &paragraphs, int caret)
 {
     if (paragraphs.isEmpty())

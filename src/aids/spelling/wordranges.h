@@ -27,6 +27,11 @@ struct ParagraphPosition
 // paragraph before it; one past the end to the last).
 ParagraphPosition paragraphAt(const QStringList &paragraphs, int position);
 
+// Whole paragraphs around the caret's: from its paragraph on both sides, each side until
+// it holds at least `reach` characters or meets the text's end. The stretch the writer
+// most likely sees, judged before the rest of a long text.
+WordRange paragraphsAround(const QStringList &paragraphs, int caret, int reach);
+
 // The letters and digits around the caret: back from the caret to the first other
 // character, then on to the next. Empty (length 0) when none touch the caret.
 WordRange wordAtCaret(const QStringList &paragraphs, int caret);

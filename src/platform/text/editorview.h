@@ -5,6 +5,8 @@
 #include <QTextCursor>
 
 class QAbstractScrollArea;
+class QPainter;
+class QRect;
 class QRectF;
 class QTextBlock;
 class QTextDocument;
@@ -12,6 +14,15 @@ class QTextDocument;
 namespace calmdesk {
 
 class EditorEvents;
+
+// Drawn over the text each time the view paints it.
+class ViewportOverlay
+{
+public:
+    virtual ~ViewportOverlay() = default;
+    // `exposed` is the part of the viewport being painted, in its coordinates.
+    virtual void paint(QPainter &painter, const QRect &exposed) = 0;
+};
 
 // The Qt editing widget inside a text control, whichever of Qt's two it is: what the
 // control asks of it, named as the widgets name it.
@@ -48,6 +59,8 @@ public:
     virtual void scrollByLines(int lines) = 0;
     // The width lines wrap at, in pixels.
     virtual qreal wrapWidth() const = 0;
+    // Painted after the text, or nothing (null).
+    virtual void setOverlay(ViewportOverlay *overlay) = 0;
 };
 
 } // namespace calmdesk

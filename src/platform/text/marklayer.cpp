@@ -37,7 +37,7 @@ void MarkLayer::add(int from, int to, MarkKind kind)
         if (start < end)
             insertSpan(spans, {start, end});
     }
-    applyToBlocks(from, to);
+    show(kind, from, to);
 }
 
 void MarkLayer::insertSpan(Spans &spans, Span span)
@@ -60,18 +60,22 @@ void MarkLayer::clear(int from, int to, MarkKind kind)
     Spans &spans = spansOf(kind);
     Spans kept;
     kept.reserve(spans.size() + 1);
+    bool touched = false;
     for (const Span &span : spans) {
         if (span.end <= from || span.start >= to) {
             kept.push_back(span);
             continue;
         }
+        touched = true;
         if (span.start < from)
             kept.push_back({span.start, from});
         if (span.end > to)
             kept.push_back({to, span.end});
     }
+    if (!touched)
+        return; // nothing marked there, nothing to show anew
     spans.swap(kept);
-    applyToBlocks(from, to);
+    show(kind, from, to);
 }
 
 void MarkLayer::clear(MarkKind kind)
@@ -82,7 +86,15 @@ void MarkLayer::clear(MarkKind kind)
     const int from = spans.front().start;
     const int to = spans.back().end;
     spans.clear();
-    applyToBlocks(from, to);
+    show(kind, from, to);
+}
+
+void MarkLayer::show(MarkKind kind, int from, int to)
+{
+    if (isPaintedOver(kind))
+        emit paintedMarksChanged(from, to);
+    else
+        applyToBlocks(from, to);
 }
 
 void MarkLayer::forgetAll()
@@ -107,7 +119,7 @@ void MarkLayer::flush()
 
 bool MarkLayer::contains(int position, MarkKind kind) const
 {
-    const Spans &spans = spansOf(kind);
+    const Spans &spans = this->spans(kind);
     auto it = std::upper_bound(spans.begin(), spans.end(), position,
                                [](int p, const Span &s) { return p < s.end; });
     return it != spans.end() && it->start <= position;
@@ -116,7 +128,7 @@ bool MarkLayer::contains(int position, MarkKind kind) const
 QList<MarkRange> MarkLayer::ranges(MarkKind kind) const
 {
     QList<MarkRange> result;
-    for (const Span &span : spansOf(kind))
+    for (const Span &span : spans(kind))
         result.append({span.start, span.end - span.start});
     return result;
 }
@@ -124,9 +136,9 @@ QList<MarkRange> MarkLayer::ranges(MarkKind kind) const
 void MarkLayer::setFormat(MarkKind kind, const QTextCharFormat &format)
 {
     m_formats[std::size_t(kind)] = format;
-    const Spans &spans = spansOf(kind);
-    if (!spans.empty())
-        applyToBlocks(spans.front().start, spans.back().end);
+    const Spans &marked = spans(kind);
+    if (!marked.empty())
+        show(kind, marked.front().start, marked.back().end);
 }
 
 bool MarkLayer::isEmpty() const
@@ -142,16 +154,18 @@ void MarkLayer::onContentsChange(int position, int removed, int added)
     const int removedEnd = position + removed;
     const int shift = added - removed;
     for (Spans &spans : m_spans) {
-        Spans kept;
-        kept.reserve(spans.size());
-        for (const Span &span : spans) {
-            if (span.end <= position)
-                kept.push_back(span);
-            else if (span.start >= removedEnd)
-                kept.push_back({span.start + shift, span.end + shift});
-            // A span the edit touched is dropped: its word has changed.
+        // Spans ending before the edit stay; those it touches are dropped (their words
+        // changed); those after it move. Done in place: a key costs no copy of the marks.
+        const auto touched = std::upper_bound(spans.begin(), spans.end(), position,
+                                              [](int p, const Span &s) { return p < s.end; });
+        auto after = touched;
+        while (after != spans.end() && after->start < removedEnd)
+            ++after;
+        for (auto it = after; it != spans.end(); ++it) {
+            it->start += shift;
+            it->end += shift;
         }
-        spans.swap(kept);
+        spans.erase(touched, after);
     }
     QScopedValueRollback<bool> inChange(m_inContentsChange, true);
     applyToBlocks(position, position + added);
@@ -169,6 +183,8 @@ void MarkLayer::applyToBlocks(int from, int to)
 
         QList<QTextLayout::FormatRange> formats;
         for (std::size_t kind = 0; kind < KindCount; ++kind) {
+            if (isPaintedOver(MarkKind(kind)))
+                continue;
             const Spans &spans = m_spans[kind];
             auto it = std::upper_bound(spans.begin(), spans.end(), blockStart,
                                        [](int p, const Span &s) { return p < s.end; });

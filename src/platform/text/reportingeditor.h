@@ -12,9 +12,11 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 namespace calmdesk {
@@ -62,6 +64,7 @@ public:
     {
         return Base::viewport()->width() - 2 * Base::document()->documentMargin();
     }
+    void setOverlay(ViewportOverlay *overlay) override { m_overlay = overlay; }
 
 protected:
     bool event(QEvent *event) override
@@ -76,6 +79,15 @@ protected:
         if (m_events)
             emit m_events->eventArriving();
         return Base::viewportEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        Base::paintEvent(event);
+        if (!m_overlay)
+            return;
+        QPainter painter(Base::viewport());
+        m_overlay->paint(painter, event->rect());
     }
 
     void resizeEvent(QResizeEvent *event) override
@@ -227,6 +239,7 @@ protected:
 
 private:
     EditorEvents *m_events = nullptr;
+    ViewportOverlay *m_overlay = nullptr;
 };
 
 } // namespace calmdesk

@@ -6,6 +6,7 @@
 #include "platform/richtext/rtfwriter.h"
 #include "platform/text/displaylinecounter.h"
 #include "platform/text/editorevents.h"
+#include "platform/text/markoverlay.h"
 #include "platform/text/plaineditwidget.h"
 #include "platform/text/positionmap.h"
 #include "platform/text/texteditwidget.h"
@@ -52,13 +53,6 @@ private:
     MarkLayer *m_marks;
 };
 
-QTextCharFormat spellingMarkFormat()
-{
-    QTextCharFormat format;
-    format.setUnderlineStyle(QTextCharFormat::DotLine);
-    return format;
-}
-
 bool isEmptyBlock(const QTextBlock &block)
 {
     return block.length() <= 1;
@@ -92,7 +86,9 @@ TextControl::TextControl(TextKind kind, QWidget *parent)
     setFocusProxy(editorWidget());
 
     m_marks = new MarkLayer(document(), this);
-    m_marks->setFormat(MarkKind::SpellingError, spellingMarkFormat());
+    m_overlay = new MarkOverlay(m_marks, m_editor, this);
+    m_editor->setOverlay(m_overlay);
+    connect(m_marks, &MarkLayer::paintedMarksChanged, m_overlay, &MarkOverlay::marksChanged);
     setHighlightColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
 
     if (m_kind == TextKind::Uniform) {
@@ -110,7 +106,8 @@ TextControl::TextControl(TextKind kind, QWidget *parent)
 TextControl::~TextControl()
 {
     // The editor is destroyed after this object; its last signals (focus, the
-    // document's teardown) must not reach the control or its marks.
+    // document's teardown, a last paint) must not reach the control or its marks.
+    m_editor->setOverlay(nullptr);
     disconnect(document(), nullptr, this, nullptr);
     disconnect(document(), nullptr, m_marks, nullptr);
     disconnect(m_editor->events(), nullptr, this, nullptr);

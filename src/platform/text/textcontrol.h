@@ -21,6 +21,7 @@ namespace calmdesk {
 
 class DisplayLineCounter;
 class EditorView;
+class MarkOverlay;
 struct LineWrapping;
 
 // What a text control holds, which decides the Qt widget inside.
@@ -244,6 +245,7 @@ private:
     const TextKind m_kind;
     EditorView *m_editor;
     MarkLayer *m_marks;
+    MarkOverlay *m_overlay;
     ParagraphMirror m_mirror;
     // Uniform text only.
     DisplayLineCounter *m_lineCounter = nullptr;

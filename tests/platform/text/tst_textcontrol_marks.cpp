@@ -3,7 +3,9 @@
 #include "platform/text/textcontrol.h"
 #include "testmain.h"
 
+#include <QAbstractScrollArea>
 #include <QImage>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +21,35 @@ QList<MarkRange> ranges(std::initializer_list<MarkRange> list)
 {
     return QList<MarkRange>(list);
 }
+
+// The pixels in which two pictures of the control differ.
+QList<QPoint> differences(const QImage &a, const QImage &b)
+{
+    QList<QPoint> points;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                points.append({x, y});
+        }
+    }
+    return points;
+}
+
+// Paint events of one widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -51,6 +82,9 @@ private slots:
     void formattingAllTextKeepsMarks();
     void settingTextDropsMarks();
     void markClearedByAKeyHandlerSparesItsNeighbours();
+    void underlineShowsUnderTheMarkedCharacters_data();
+    void underlineShowsUnderTheMarkedCharacters();
+    void markAddedInViewIsRepainted();
 
     void find_data();
     void find();
@@ -290,6 +324,104 @@ void TextControlMarksTest::markClearedByAKeyHandlerSparesItsNeighbours()
     QTest::keyClick(m_control->focusWidget(), Qt::Key_S);
     QCOMPARE(m_control->text(), QStringLiteral("helo wrolds"));
     QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{0, 4}}));
+}
+
+void TextControlMarksTest::underlineShowsUnderTheMarkedCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("markStart");
+    QTest::addColumn<int>("markLength");
+    // Put in at the start of the text after the mark, or nothing.
+    QTest::addColumn<QString>("insertedBefore");
+
+    const QString words = QStringLiteral("mark this word");
+    const QString longText = QStringLiteral("word ").repeated(60);
+    QTest::newRow("in place") << words << 5 << 4 << QString();
+    QTest::newRow("typing before moves it along") << words << 5 << 4 << QStringLiteral("more ");
+    QTest::newRow("a paragraph before moves it down") << words << 5 << 4 << QStringLiteral("\r\n");
+    QTest::newRow("second paragraph") << QStringLiteral("one\r\ntwo three") << 9 << 5 << QString();
+    QTest::newRow("over a wrapped line") << longText << -1 << 12 << QString();
+}
+
+void TextControlMarksTest::underlineShowsUnderTheMarkedCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(int, markStart);
+    QFETCH(int, markLength);
+    QFETCH(QString, insertedBefore);
+    const QFontMetrics metrics(m_control->font());
+    m_control->setText(text);
+    if (markStart < 0) {
+        // Across the first line's end: from the last word of the first line on.
+        int wrap = 1;
+        while (m_control->characterPosition(wrap).y() == m_control->characterPosition(0).y())
+            ++wrap;
+        markStart = wrap - markLength / 2;
+    }
+    m_control->addMark(markStart, markLength, MarkKind::SpellingError);
+    m_control->setCaret(0);
+    m_control->replaceSelection(insertedBefore);
+    markStart += int(insertedBefore.size());
+    QCOMPARE(m_control->marks(MarkKind::SpellingError), ranges({{markStart, markLength}}));
+
+    m_control->setCaret(m_control->textLength());
+    const QImage marked = m_control->grab().toImage();
+    m_control->clearMarks(MarkKind::SpellingError);
+    const QImage plain = m_control->grab().toImage();
+
+    // The boxes of the marked characters, as the text shows them (to the pixel: their
+    // places are rounded).
+    QList<QRect> boxes;
+    QSet<int> lineTops;
+    for (int i = markStart; i < markStart + markLength; ++i) {
+        const QPoint at = m_control->characterPosition(i);
+        const QPoint next = m_control->characterPosition(i + 1);
+        const int right = next.y() == at.y() ? next.x() : at.x() + metrics.averageCharWidth();
+        boxes.append(
+            QRect(QPoint(at.x() - 1, at.y()), QPoint(right + 1, at.y() + metrics.lineSpacing())));
+        lineTops.insert(at.y());
+    }
+    const QList<QPoint> drawn = differences(marked, plain);
+    QVERIFY(!drawn.isEmpty());
+    QSet<int> underlinedLines;
+    for (const QPoint &point : drawn) {
+        const auto box = std::find_if(boxes.begin(), boxes.end(),
+                                      [&](const QRect &r) { return r.contains(point); });
+        QVERIFY2(
+            box != boxes.end(),
+            qPrintable(
+                QStringLiteral("drawn at %1,%2, outside the mark").arg(point.x()).arg(point.y())));
+        underlinedLines.insert(box->top());
+        // Below the letters' middle: an underline, not a colour over them.
+        QVERIFY(point.y() > box->top() + metrics.ascent() / 2);
+    }
+    QCOMPARE(underlinedLines, lineTops);
+}
+
+void TextControlMarksTest::markAddedInViewIsRepainted()
+{
+    QStringList paragraphs;
+    for (int i = 0; i < 300; ++i)
+        paragraphs << QStringLiteral("paragraph %1").arg(i);
+    m_control->setText(paragraphs.join(QStringLiteral("\r\n")));
+    m_control->setCaret(0);
+    m_control->clearFocus();
+    QWidget *viewport = m_control->findChild<QAbstractScrollArea *>()->viewport();
+    QCoreApplication::processEvents();
+    PaintCounter paints(viewport);
+
+    // Far below the view: nothing to show, nothing painted.
+    const int last = m_control->textLength() - 3;
+    m_control->addMark(last, 3, MarkKind::SpellingError);
+    QTest::qWait(50);
+    QCOMPARE(paints.count, 0);
+
+    // In view: shown without any edit or scroll to bring it.
+    m_control->addMark(0, 9, MarkKind::SpellingError);
+    QTRY_VERIFY(paints.count > 0);
+    const int afterAdding = paints.count;
+    m_control->clearMarks(0, 9, MarkKind::SpellingError);
+    QTRY_VERIFY(paints.count > afterAdding);
 }
 
 void TextControlMarksTest::find_data()
