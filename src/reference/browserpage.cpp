@@ -392,15 +392,17 @@ bool BrowserPage::eventFilter(QObject *watched, QEvent *event)
             QMetaObject::invokeMethod(txtURL, &QLineEdit::selectAll, Qt::QueuedConnection);
     } else if (watched == lstBiblio->viewport() || watched == lstBiblio) {
         // A right click opens the menu for the selected entry and selects nothing itself.
-        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto rightButton = [event] {
+            return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;
+        };
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            return mouse->button() == Qt::RightButton;
+            return rightButton();
         case QEvent::MouseButtonRelease:
-            if (mouse->button() != Qt::RightButton)
+            if (!rightButton())
                 break;
-            lstBiblioMouseUp(mouse->globalPosition().toPoint());
+            lstBiblioMouseUp(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
             return true;
         case QEvent::ContextMenu: {
             const auto *menu = static_cast<QContextMenuEvent *>(event);
