@@ -121,7 +121,9 @@ BrowserPage::BrowserPage(QWidget *page, FactorySource factory, QObject *parent)
     lstBiblio->setAccessibleName(tr("Visited pages"));
     lstBiblio->hide();
     lstBiblio->installEventFilter(this);
-    lstBiblio->viewport()->installEventFilter(this);
+    // Kept, not asked for: the filter sees events while the list is being destroyed.
+    m_historyViewport = lstBiblio->viewport();
+    m_historyViewport->installEventFilter(this);
     auto *viewRow = new QHBoxLayout;
     viewRow->setSpacing(kHistoryListGap);
     viewRow->addWidget(lstBiblio);
@@ -390,7 +392,7 @@ bool BrowserPage::eventFilter(QObject *watched, QEvent *event)
         // Entering the address box selects its text.
         if (event->type() == QEvent::FocusIn)
             QMetaObject::invokeMethod(txtURL, &QLineEdit::selectAll, Qt::QueuedConnection);
-    } else if (watched == lstBiblio->viewport() || watched == lstBiblio) {
+    } else if (watched == m_historyViewport || watched == lstBiblio) {
         // A right click opens the menu for the selected entry and selects nothing itself.
         const auto rightButton = [event] {
             return static_cast<QMouseEvent *>(event)->button() == Qt::RightButton;

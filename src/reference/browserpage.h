@@ -97,6 +97,7 @@ private:
     QWidget *m_viewArea;
     QLabel *lblIE;
     QListWidget *lstBiblio;
+    QWidget *m_historyViewport;
     QPushButton *cmdCopyB;
     QMenu *mnuHistory;
     QAction *mnuHOpen;
