@@ -2,6 +2,7 @@
 #include "reference/browserpage.h"
 
 #include "core/asciitext.h"
+#include "platform/widgets/imagebutton.h"
 #include "reference/webhistory.h"
 #include "reference/webview.h"
 
@@ -29,15 +30,12 @@ constexpr int kHistoryListWidth = 200;
 constexpr int kHistoryListGap = 8;
 const QColor kGrey(128, 128, 128);
 
-QToolButton *imageButton(QWidget *parent, QStyle::StandardPixmap icon, const QString &hint)
+// The browser's buttons take the desktop theme's own images, at its small-icon size.
+QToolButton *browserButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon,
+                           const QString &hint)
 {
-    auto *button = new QToolButton(parent);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolTip(hint);
-    // A screen reader says what the pointer's hint says.
-    button->setAccessibleName(hint);
-    button->setAutoRaise(true);
-    return button;
+    return imageButton(parent, name, hint, parent->style()->standardIcon(icon),
+                       parent->style()->pixelMetric(QStyle::PM_SmallIconSize));
 }
 
 } // namespace
@@ -46,8 +44,9 @@ BrowserPage::BrowserPage(QWidget *page, FactorySource factory, QObject *parent)
     : QObject(parent)
     , m_page(page)
     , m_factory(std::move(factory))
-    , tlbIe7(imageButton(page, QStyle::SP_FileDialogDetailedView, tr("List of visited pages")))
-    , tlbIe8(imageButton(page, QStyle::SP_FileDialogListView, tr("Hide history list")))
+    , tlbIe7(browserButton(page, "tlbIe7", QStyle::SP_FileDialogDetailedView,
+                           tr("List of visited pages")))
+    , tlbIe8(browserButton(page, "tlbIe8", QStyle::SP_FileDialogListView, tr("Hide history list")))
     , lblIE2(new QProgressBar(page))
     , txtURL(new QLineEdit(page))
     , cmdGoIE(new QPushButton(tr("go"), page))
@@ -57,16 +56,17 @@ BrowserPage::BrowserPage(QWidget *page, FactorySource factory, QObject *parent)
     , cmdCopyB(new QPushButton(tr("Insert"), page))
     , mnuHistory(new QMenu(page))
 {
-    const QList<std::pair<QStyle::StandardPixmap, QString>> images = {
-        {QStyle::SP_ArrowBack, tr("Back")},
-        {QStyle::SP_ArrowForward, tr("Forward")},
-        {QStyle::SP_DirHomeIcon, tr("Home")},
-        {QStyle::SP_BrowserReload, tr("Reload")},
-        {QStyle::SP_BrowserStop, tr("Stop")}};
+    const QList<std::tuple<const char *, QStyle::StandardPixmap, QString>> images = {
+        {"tlbIe1", QStyle::SP_ArrowBack, tr("Back")},
+        {"tlbIe2", QStyle::SP_ArrowForward, tr("Forward")},
+        {"tlbIe3", QStyle::SP_DirHomeIcon, tr("Home")},
+        {"tlbIe4", QStyle::SP_BrowserReload, tr("Reload")},
+        {"tlbIe5", QStyle::SP_BrowserStop, tr("Stop")}};
     auto *toolbar = new QHBoxLayout;
     QList<QWidget *> tabOrder;
     for (int tag = 0; tag < images.size(); ++tag) {
-        QToolButton *button = imageButton(page, images.at(tag).first, images.at(tag).second);
+        const auto &[name, icon, hint] = images.at(tag);
+        QToolButton *button = browserButton(page, name, icon, hint);
         toolbar->addWidget(button);
         tabOrder.append(button);
         connect(button, &QToolButton::clicked, this, [this, tag] {
@@ -109,7 +109,7 @@ BrowserPage::BrowserPage(QWidget *page, FactorySource factory, QObject *parent)
     addressRow->addWidget(txtURL, 1);
     cmdGoIE->setFocusPolicy(Qt::NoFocus);
     addressRow->addWidget(cmdGoIE);
-    QToolButton *tlbIe6 = imageButton(page, QStyle::SP_MediaPlay, tr("Go"));
+    QToolButton *tlbIe6 = browserButton(page, "tlbIe6", QStyle::SP_MediaPlay, tr("Go"));
     addressRow->addWidget(tlbIe6);
     connect(cmdGoIE, &QPushButton::clicked, this, &BrowserPage::cmdGoIEClick);
     connect(tlbIe6, &QToolButton::clicked, this, &BrowserPage::cmdGoIEClick);

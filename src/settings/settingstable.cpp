@@ -95,8 +95,7 @@ QString storedDiaryFolder(QString d)
         // last two characters.
         if (len >= 4 && d.at(len - 4) == kSeparator && d.at(len - 3) == kSeparator)
             d.chop(2);
-        if (!d.endsWith(kSeparator))
-            d += kSeparator;
+        d = withTrailingSeparator(d);
         if (!QDir(d).exists())
             d.clear();
     }
@@ -289,10 +288,7 @@ const Settings &defaultSettings()
 
 QString defaultDiaryFolder(const QString &dataHome)
 {
-    QString d = dataHome;
-    if (!d.endsWith(kSeparator))
-        d += kSeparator;
-    d += QStringLiteral("Calmdesk/Diary");
+    const QString d = withTrailingSeparator(dataHome) + QStringLiteral("Calmdesk/Diary");
     // A fresh user may not have the data folder itself yet.
     makeFolderPath(d);
     return d;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aids/spelling/spellstatusicons.h"
 
-#include "app/layout/imagebutton.h"
+#include "platform/widgets/imagebutton.h"
 
 #include <QEvent>
 #include <QPainter>

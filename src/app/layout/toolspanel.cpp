@@ -2,6 +2,7 @@
 #include "app/layout/toolspanel.h"
 
 #include "app/layout/windowlayout.h"
+#include "platform/widgets/imagebutton.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -45,18 +46,6 @@ QIcon pinIcon(bool pinned, const QColor &colour)
     return QIcon(pixmap);
 }
 
-QToolButton *imageButton(QWidget *parent, const char *name, const QString &hint, const QIcon &icon)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setIcon(icon);
-    button->setIconSize(QSize(kIconSize, kIconSize));
-    button->setAutoRaise(true);
-    return button;
-}
-
 QWidget *page(QTabWidget *tabs, const char *name, const QString &caption)
 {
     auto *widget = new QWidget(tabs);
@@ -93,15 +82,15 @@ ToolsPanel::ToolsPanel(QWidget *parent)
     : QWidget(parent)
     , lblTitle(new QLabel(tr("Writing Tools"), this))
     , Image1(imageButton(this, "Image1", tr("Close panel"),
-                         style()->standardIcon(QStyle::SP_TitleBarCloseButton)))
+                         style()->standardIcon(QStyle::SP_TitleBarCloseButton), kIconSize))
     , imgPin0(imageButton(this, "imgPin0", tr("Pin panel"),
-                          pinIcon(false, palette().color(QPalette::WindowText))))
+                          pinIcon(false, palette().color(QPalette::WindowText)), kIconSize))
     , imgPin1(imageButton(this, "imgPin1", tr("Pin panel"),
-                          pinIcon(true, palette().color(QPalette::WindowText))))
+                          pinIcon(true, palette().color(QPalette::WindowText)), kIconSize))
     , imgMax1(imageButton(this, "imgMax1", tr("Dettach panel"),
-                          style()->standardIcon(QStyle::SP_TitleBarMaxButton)))
+                          style()->standardIcon(QStyle::SP_TitleBarMaxButton), kIconSize))
     , imgMax0(imageButton(this, "imgMax0", tr("Attach panel"),
-                          style()->standardIcon(QStyle::SP_TitleBarNormalButton)))
+                          style()->standardIcon(QStyle::SP_TitleBarNormalButton), kIconSize))
     , pctDrag(new PanelDragStrip(this))
     , cmdCloseRef(new QPushButton(tr("Close"), this))
     , tabTools(new QTabWidget(this))

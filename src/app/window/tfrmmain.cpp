@@ -487,7 +487,7 @@ void TfrmMain::openFirstDocument()
     in.lastKnown =
         m_services.store.regReadString(generalKey(settingsRoot()), QStringLiteral("lastknonw"));
     in.diaryDir = m_settings.diaryDir;
-    in.today = QDate::currentDate();
+    in.today = systemClock()().date();
     in.fileExists = [](const QString &path) {
         return QFileInfo(path).isFile();
     };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/layout/imagebutton.h"
+#include "platform/widgets/imagebutton.h"
 
 #include <QPainter>
 #include <QPixmap>
