@@ -88,6 +88,7 @@ private slots:
     void soundCodes();
     void caseRules_data();
     void caseRules();
+    void aListGrowingWordByWordKeepsEveryWord();
     void failedLookupRemembersItsGroup();
     void tokenizerWords_data();
     void tokenizerWords();
@@ -137,7 +138,7 @@ void TestSpellingEngine::soundCodes()
     QCOMPARE(soundCode(word), key);
     // The list finds a word's group by that key.
     const SpellingDictionary dictionary = dictionaryOf({"zebra", word});
-    QCOMPARE(dictionary.wordCols().back().phoneticKey, key);
+    QCOMPARE(dictionary.wordCol(dictionary.groupCount() - 1).phoneticKey, key);
     QCOMPARE(dictionary.findGroup(key), 1);
 }
 
@@ -171,6 +172,26 @@ void TestSpellingEngine::caseRules()
     QCOMPARE(dictionary.snapshot().isKnownWord(word.trimmed()), known);
 }
 
+void TestSpellingEngine::aListGrowingWordByWordKeepsEveryWord()
+{
+    // Read without room made first, the list grows many times over; every word stays
+    // known with its case rule, and words only like them stay unknown.
+    SpellingDictionary dictionary;
+    constexpr int kCount = 20000;
+    const auto wordOf = [](int n, const char *stem) {
+        return QString::fromLatin1(stem) + QString::number(n, 36).replace('0', 'o');
+    };
+    for (int n = 0; n < kCount; ++n)
+        dictionary.loadWord(n % 2 ? wordOf(n, "Name") : wordOf(n, "word"));
+    for (int n = 0; n < kCount; n += 97) {
+        const QString word = n % 2 ? wordOf(n, "Name") : wordOf(n, "word");
+        QVERIFY2(dictionary.isKnownWord(word), qPrintable(word));
+        QCOMPARE(dictionary.isKnownWord(word.toUpper()), n % 2 == 0);
+        QVERIFY(!dictionary.isKnownWord("zz" + word));
+    }
+    QCOMPARE(dictionary.wordCount(), kCount);
+}
+
 void TestSpellingEngine::failedLookupRemembersItsGroup()
 {
     SpellingDictionary dictionary = dictionaryOf({"hello", "world", "wield", "world"});
@@ -178,14 +199,14 @@ void TestSpellingEngine::failedLookupRemembersItsGroup()
     const int group = dictionary.lastBucket();
     QVERIFY(group >= 0);
     // Groups keep the list's order and its duplicates.
-    QCOMPARE(dictionary.wordCols()[group].words, QStringList({"world", "world"}));
+    QCOMPARE(dictionary.wordCol(group).words, QStringList({"world", "world"}));
     QVERIFY(!dictionary.isKnownWord("zzzz"));
     QCOMPARE(dictionary.lastBucket(), -1);
     // A word added joins its group at the end, and is known from then on.
     dictionary.addWord("wrold");
     QVERIFY(dictionary.isKnownWord("wrold"));
-    QCOMPARE(dictionary.wordCols()[group].words.last(), QString("wrold"));
-    QCOMPARE(dictionary.wordCols().front().phoneticKey, QString("H440"));
+    QCOMPARE(dictionary.wordCol(group).words.last(), QString("wrold"));
+    QCOMPARE(dictionary.wordCol(0).phoneticKey, QString("H440"));
     QCOMPARE(dictionary.findGroup("H440"), 0);
     QCOMPARE(dictionary.findGroup("H44"), -1);
     QCOMPARE(dictionary.findGroup("H4400"), -1);
@@ -439,7 +460,7 @@ void TestSpellingEngine::wordListLines()
     const QByteArray bytes("one\r\n\r\n  two \r\ncaf\xe9\r\nlast");
     wordlistfiles::readWords(
         bytes, //
-        [&](const QString &w) { words << w; },
+        [&](QStringView w) { words << w.toString(); },
         [&](qsizetype n) {
             consumed << n;
             return true;
@@ -449,11 +470,11 @@ void TestSpellingEngine::wordListLines()
     // A final line break makes no empty word; a blank line is one, under "000".
     words.clear();
     wordlistfiles::readWords(
-        "a\r\n", [&](const QString &w) { words << w; }, [](qsizetype) { return true; });
+        "a\r\n", [&](QStringView w) { words << w.toString(); }, [](qsizetype) { return true; });
     QCOMPARE(words, QStringList({"a"}));
     SpellingDictionary dictionary = dictionaryOf({"", "hello"});
-    QCOMPARE(dictionary.wordCols().front().phoneticKey, QString("000"));
-    QCOMPARE(dictionary.wordCols().front().words, QStringList({""}));
+    QCOMPARE(dictionary.wordCol(0).phoneticKey, QString("000"));
+    QCOMPARE(dictionary.wordCol(0).words, QStringList({""}));
 }
 
 void TestSpellingEngine::loadsListThenUserWords()
@@ -475,8 +496,7 @@ void TestSpellingEngine::loadsListThenUserWords()
     QVERIFY(dictionary->isKnownWord("wrold"));
     // The writer's words come after the list's, in the same groups.
     QVERIFY(!dictionary->isKnownWord("wrld"));
-    QCOMPARE(dictionary->wordCols()[dictionary->lastBucket()].words,
-             QStringList({"world", "wrold"}));
+    QCOMPARE(dictionary->wordCol(dictionary->lastBucket()).words, QStringList({"world", "wrold"}));
 }
 
 void TestSpellingEngine::addedWordSurvivesARestart()

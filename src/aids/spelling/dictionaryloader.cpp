@@ -15,13 +15,30 @@ namespace {
 
 constexpr qint64 kWhole = 100;
 
-QByteArray readAll(const QString &path)
+// A list's bytes, mapped rather than read: the words are copied from the file's pages
+// straight into the list, so no copy of the file is made in memory first.
+class ListBytes
 {
-    if (path.isEmpty())
-        return QByteArray();
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+public:
+    explicit ListBytes(const QString &path)
+        : m_file(path)
+    {
+        if (path.isEmpty() || !m_file.open(QIODevice::ReadOnly) || m_file.size() == 0)
+            return;
+        if (uchar *mapped = m_file.map(0, m_file.size())) {
+            m_bytes = QByteArrayView(mapped, m_file.size());
+        } else {
+            m_read = m_file.readAll();
+            m_bytes = m_read;
+        }
+    }
+    QByteArrayView bytes() const { return m_bytes; }
+
+private:
+    QFile m_file;
+    QByteArray m_read;
+    QByteArrayView m_bytes;
+};
 
 } // namespace
 
@@ -55,12 +72,14 @@ void DictionaryLoader::start(const QString &dictionaryPath, const QString &userW
     auto job = std::make_shared<Job>();
     m_job = job;
     m_thread = QThread::create([this, job, dictionaryPath, userWords] {
-        const QByteArray list = readAll(dictionaryPath);
-        const QByteArray own = readAll(userWords);
+        const ListBytes listFile(dictionaryPath);
+        const ListBytes ownFile(userWords);
+        const QByteArrayView list = listFile.bytes();
+        const QByteArrayView own = ownFile.bytes();
         const qint64 total = list.size() + own.size();
         auto dictionary = std::make_shared<SpellingDictionary>();
-        // A word a line.
-        dictionary->reserve(list.count('\n') + own.count('\n') + 2);
+        // A word a line, and no more characters than bytes.
+        dictionary->reserve(list.count('\n') + own.count('\n') + 2, total);
         int shown = -1;
         qint64 before = 0;
         const auto progress = [&](qsizetype consumed) {
@@ -75,7 +94,7 @@ void DictionaryLoader::start(const QString &dictionaryPath, const QString &userW
             }
             return true;
         };
-        const auto word = [&](const QString &w) {
+        const auto word = [&](QStringView w) {
             dictionary->loadWord(w);
         };
         wordlistfiles::readWords(list, word, progress);

@@ -97,10 +97,10 @@ void DocumentSpellCheck::spellCheckRange(int start, int end)
 void DocumentSpellCheck::showSpellDialog(const QString &word, int position, int length,
                                          bool miscapitalised)
 {
-    const QStringList *group = nullptr;
     const int bucket = m_dictionary ? m_dictionary->lastBucket() : -1;
-    if (!miscapitalised && bucket >= 0)
-        group = &m_dictionary->wordCols()[std::size_t(bucket)].words;
+    const TWordCol col =
+        !miscapitalised && bucket >= 0 ? m_dictionary->wordCol(bucket) : TWordCol();
+    const QStringList *group = bucket >= 0 && !miscapitalised ? &col.words : nullptr;
     m_dialog->showWord(word, dialogSuggestions(group, word, length, miscapitalised));
     m_checkWordPos = position;
     m_checkWordLen = length;

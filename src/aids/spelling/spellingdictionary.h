@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "aids/spelling/acceptedspellings.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -12,41 +14,12 @@
 namespace calmdesk {
 
 // One group of the word list: the words that share a phonetic key, in the order they were
-// read or added.
+// read or added. The list keeps its groups packed and hands one out in this form when
+// asked.
 struct TWordCol
 {
     QString phoneticKey;
     QStringList words;
-};
-
-// Which spellings a word list accepts. A word written in small letters accepts any letter
-// case ("hello": HELLO, Hello); any other word only itself ("London", not "london").
-class AcceptedSpellings
-{
-public:
-    void add(const QString &word);
-    bool accepts(QStringView word) const;
-    // Room for this many words more.
-    void reserve(qsizetype more);
-    bool isEmpty() const { return m_spellings.empty(); }
-
-private:
-    enum Form : quint8 { Exact = 1, AnyCase = 2 };
-    // The spellings in an open-addressed table, at most half full: no node per spelling,
-    // and most look-ups find their slot at the first probe.
-    struct Slot
-    {
-        quint32 hash = 0;
-        // Index into m_spellings + 1; 0 is a free slot.
-        quint32 entry = 0;
-    };
-    quint8 &formsOf(const QString &spelling);
-    quint8 formsOf(QStringView spelling) const;
-    void rehash(std::size_t wanted);
-
-    std::vector<Slot> m_slots;
-    std::vector<QString> m_spellings;
-    std::vector<quint8> m_forms;
 };
 
 // Words of one character, and numbers, are never checked.
@@ -72,9 +45,10 @@ public:
 
     // A word as the loader reads it (trimmed): onto its key's group, or a new group at the
     // end. Duplicates and the empty word (key "000") are kept.
-    void loadWord(const QString &word);
-    // Room for this many words more, so a long list is read without rehashing.
-    void reserve(qsizetype words);
+    void loadWord(QStringView word);
+    // Room for this many words more, of this many characters in all, so a long list is
+    // read without growing anything.
+    void reserve(qsizetype words, qsizetype characters);
 
     // True when the word, trimmed, is spelled right or is not checked. Otherwise
     // lastBucket() becomes the index of its key's group, or -1 when there is none.
@@ -84,22 +58,39 @@ public:
     // A word the writer accepts (Ignore, Add To Dictionary, Add Word), from now on.
     void addWord(const QString &word);
 
-    const std::vector<TWordCol> &wordCols() const { return m_wordCols; }
+    // The groups `wordCols`, by index in the order their keys first appeared.
+    int groupCount() const { return int(m_groups.size()); }
+    TWordCol wordCol(int group) const;
     // Index of the group with this key, or -1.
     int findGroup(const QString &key) const;
-    qsizetype wordCount() const { return m_wordCount; }
+    qsizetype wordCount() const { return qsizetype(m_nextLoaded.size() + m_nextAdded.size()); }
 
     SpellingSnapshot snapshot() const;
 
 private:
-    void appendToGroup(const QString &word);
+    // A word as a group holds it: its record's index in the loaded list, or in the added
+    // words with kAdded set.
+    static constexpr quint32 kAdded = 0x80000000u;
+    static constexpr quint32 kEndOfGroup = 0xffffffffu;
+    void appendToGroup(QStringView word, quint32 ref);
+    QStringView wordAt(quint32 ref) const;
+    quint32 nextOf(quint32 ref) const;
 
-    std::vector<TWordCol> m_wordCols;
+    // A group is a chain through its words, first to last in list order.
+    struct Group
+    {
+        quint32 first;
+        quint32 last;
+        quint32 size;
+    };
+    std::vector<Group> m_groups;
+    // The next word of the same group, by record index, for the loaded and the added words.
+    std::vector<quint32> m_nextLoaded;
+    std::vector<quint32> m_nextAdded;
     // Keys as soundKey() packs them.
     QHash<quint64, int> m_groupIndex;
     std::shared_ptr<AcceptedSpellings> m_loaded;
     std::shared_ptr<AcceptedSpellings> m_added;
-    qsizetype m_wordCount = 0;
     int m_lastBucket = -1;
 };
 

@@ -53,8 +53,8 @@ void SpellingMenu::txtMainContextPopup()
     const int group = m_dictionary->findGroup(trimmed(soundCode(word)));
     if (group < 0)
         return;
-    const MenuSuggestions menu =
-        menuSuggestions(&m_dictionary->wordCols()[std::size_t(group)].words, word);
+    const TWordCol col = m_dictionary->wordCol(group);
+    const MenuSuggestions menu = menuSuggestions(&col.words, word);
     QAction *top = m_mnuEdit->actions().value(0);
     for (const QString &caption : menu.captions) {
         auto *item = new QAction(caption, m_mnuEdit);

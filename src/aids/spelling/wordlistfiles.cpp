@@ -11,12 +11,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QVarLengthArray>
 
 namespace calmdesk::wordlistfiles {
 
 namespace {
 
 constexpr quint8 kLastTrimmedByte = 32;
+// Lines up to this long are decoded without allocating.
+constexpr qsizetype kShortLine = 256;
 
 } // namespace
 
@@ -45,9 +48,11 @@ QString userWordFile()
            QStringLiteral("/calmdesk/added-words.dct");
 }
 
-void readWords(QByteArrayView bytes, const std::function<void(const QString &)> &word,
+void readWords(QByteArrayView bytes, const std::function<void(QStringView)> &word,
                const std::function<bool(qsizetype)> &progress)
 {
+    // One buffer for every line: a word costs no string of its own.
+    QVarLengthArray<char16_t, kShortLine> line;
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     while (start < size) {
@@ -55,14 +60,16 @@ void readWords(QByteArrayView bytes, const std::function<void(const QString &)> 
         if (end < 0)
             end = size;
         // Bytes 0 to 32 are the characters trimming removes, so the line is trimmed before it
-        // is decoded: one string per word, made once.
+        // is decoded.
         qsizetype first = start;
         qsizetype last = end;
         while (first < last && quint8(bytes[first]) <= kLastTrimmedByte)
             ++first;
         while (last > first && quint8(bytes[last - 1]) <= kLastTrimmedByte)
             --last;
-        word(decodeWindows1252(bytes.sliced(first, last - first)));
+        line.resize(last - first);
+        decodeWindows1252(bytes.sliced(first, last - first), line.data());
+        word(QStringView(line.data(), line.size()));
         start = end + 1;
         if (!progress(std::min(start, size)))
             return;

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <functional>
 
@@ -24,10 +25,11 @@ QString findDictionary(const QStringList &candidates);
 // $XDG_DATA_HOME/calmdesk/added-words.dct
 QString userWordFile();
 
-// Calls `word` for each line of a word list, trimmed (a blank line is an empty word; the
-// text after the last line break is a line only when it is not empty). `progress` gets the
-// bytes consumed so far after each line; returning false from it stops the reading.
-void readWords(QByteArrayView bytes, const std::function<void(const QString &)> &word,
+// Calls `word` for each line of a word list, trimmed and decoded (a blank line is an empty
+// word; the text after the last line break is a line only when it is not empty); the view
+// lasts until the call returns. `progress` gets the bytes consumed so far after each line;
+// returning false from it stops the reading.
+void readWords(QByteArrayView bytes, const std::function<void(QStringView)> &word,
                const std::function<bool(qsizetype)> &progress);
 
 // Appends the word and CR LF to the file, making it and its folder when missing. The file

@@ -29,12 +29,16 @@ bool isSpecialByte(char16_t value)
 QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    decodeWindows1252(bytes, reinterpret_cast<char16_t *>(text.data()));
+    return text;
+}
+
+void decodeWindows1252(QByteArrayView bytes, char16_t *out)
+{
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
         *out++ = isSpecialByte(value) ? kSpecialBytes[value - kFirstSpecialByte] : value;
     }
-    return text;
 }
 
 std::optional<char> windows1252Byte(char16_t ch)

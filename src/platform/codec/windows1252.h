@@ -14,6 +14,8 @@ namespace calmdesk {
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the C1 controls of the same value, so any
 // byte sequence decodes and encodes back unchanged.
 QString decodeWindows1252(QByteArrayView bytes);
+// The same into `out`, which has room for bytes.size() characters.
+void decodeWindows1252(QByteArrayView bytes, char16_t *out);
 
 // The byte for one character, or nothing when Windows-1252 cannot hold it.
 std::optional<char> windows1252Byte(char16_t ch);

@@ -4,12 +4,14 @@
 #include <QAbstractScrollArea>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegion>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace calmdesk {
 
@@ -119,42 +121,43 @@ void MarkOverlay::marksChanged(int from, int to)
     const QTextDocument *document = m_view->document();
     const int first = document->findBlock(from).blockNumber();
     const int last = document->findBlock(std::max(from, to - 1)).blockNumber();
-    if (m_changedFirst < 0) {
-        m_changedFirst = first;
-        m_changedLast = last;
+    if (m_changed.empty()) {
         m_revision = document->revision();
         QMetaObject::invokeMethod(this, &MarkOverlay::repaintChanged, Qt::QueuedConnection);
-        return;
     }
-    m_changedFirst = std::min(m_changedFirst, first);
-    m_changedLast = std::max(m_changedLast, last);
+    m_changed.push_back({first, last});
 }
 
 void MarkOverlay::repaintChanged()
 {
-    const int first = m_changedFirst;
-    const int last = m_changedLast;
-    m_changedFirst = -1;
-    m_changedLast = -1;
+    const std::vector<Paragraphs> changed = std::exchange(m_changed, {});
     QWidget *viewport = m_view->scrollArea()->viewport();
-    if (!viewport->isVisible())
+    if (changed.empty() || !viewport->isVisible())
         return;
     const QTextDocument *document = m_view->document();
-    if (document->revision() != m_revision || first < 0) {
+    if (document->revision() != m_revision) {
         // The text was edited since: those paragraphs may stand elsewhere now.
         viewport->update();
         return;
     }
-    const QTextBlock top = m_view->cursorForPosition(QPoint(0, 0)).block();
-    const QTextBlock bottom = m_view->cursorForPosition(QPoint(0, viewport->height())).block();
-    if (last < top.blockNumber() || first > bottom.blockNumber())
-        return; // nothing changed in view
+    const int top = m_view->cursorForPosition(QPoint(0, 0)).block().blockNumber();
+    const int bottom =
+        m_view->cursorForPosition(QPoint(0, viewport->height())).block().blockNumber();
     // Only paragraphs in view are measured: placing one far away would lay out all between.
-    const QTextBlock from = first > top.blockNumber() ? document->findBlockByNumber(first) : top;
-    const QTextBlock to = last < bottom.blockNumber() ? document->findBlockByNumber(last) : bottom;
-    const QRectF changed = m_view->blockRect(from).united(m_view->blockRect(to));
-    viewport->update(0, int(std::floor(changed.top())), viewport->width(),
-                     int(std::ceil(changed.height())) + 1);
+    const auto rectOf = [&](int block) {
+        return m_view->blockRect(document->findBlockByNumber(block));
+    };
+    QRegion region;
+    for (const Paragraphs &change : changed) {
+        if (change.last < top || change.first > bottom)
+            continue; // out of view
+        const QRectF rect =
+            rectOf(std::max(change.first, top)).united(rectOf(std::min(change.last, bottom)));
+        region += QRect(0, int(std::floor(rect.top())), viewport->width(),
+                        int(std::ceil(rect.height())) + 1);
+    }
+    if (!region.isEmpty())
+        viewport->update(region);
 }
 
 } // namespace calmdesk

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <vector>
+
 class QTextLayout;
 
 namespace calmdesk {
@@ -22,8 +24,9 @@ public:
 
     void paint(QPainter &painter, const QRect &exposed) override;
 
-    // Marks changed in [from, to) (document positions): the part of it in view is
+    // Marks changed in [from, to) (document positions): the paragraphs of it in view are
     // repainted once, on the next event-loop turn, however many marks changed meanwhile.
+    // Changes before and after the view repaint nothing, even when they come together.
     void marksChanged(int from, int to);
 
 private:
@@ -33,11 +36,15 @@ private:
 
     const MarkLayer *m_marks;
     EditorView *m_view;
-    // The paragraphs whose marks changed since the last repaint (-1: none), and the
-    // text's revision then. Positions are not kept in cursors: placing a cursor lays out
-    // its paragraph.
-    int m_changedFirst = -1;
-    int m_changedLast = -1;
+    // The paragraphs whose marks changed since the last repaint, first and last of each
+    // change, and the text's revision then. Positions are not kept in cursors: placing a
+    // cursor lays out its paragraph.
+    struct Paragraphs
+    {
+        int first;
+        int last;
+    };
+    std::vector<Paragraphs> m_changed;
     int m_revision = 0;
 };
 

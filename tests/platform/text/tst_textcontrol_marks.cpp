@@ -402,25 +402,27 @@ void TextControlMarksTest::markAddedInViewIsRepainted()
 {
     QStringList paragraphs;
     for (int i = 0; i < 300; ++i)
-        paragraphs << QStringLiteral("paragraph %1").arg(i);
+        paragraphs << QStringLiteral("paragraph %1").arg(i, 3, 10, QLatin1Char('0'));
     m_control->setText(paragraphs.join(QStringLiteral("\r\n")));
-    m_control->setCaret(0);
+    // The view in the middle of the text: paragraphs above it and below it.
+    const int middle = int(paragraphs.size() / 2) * int(paragraphs.first().size() + 2);
+    m_control->setCaret(middle);
     m_control->clearFocus();
     QWidget *viewport = m_control->findChild<QAbstractScrollArea *>()->viewport();
     QCoreApplication::processEvents();
     PaintCounter paints(viewport);
 
-    // Far below the view: nothing to show, nothing painted.
-    const int last = m_control->textLength() - 3;
-    m_control->addMark(last, 3, MarkKind::SpellingError);
+    // Far above and far below the view, in the same turn: nothing to show, nothing painted.
+    m_control->addMark(0, 9, MarkKind::SpellingError);
+    m_control->addMark(m_control->textLength() - 3, 3, MarkKind::SpellingError);
     QTest::qWait(50);
     QCOMPARE(paints.count, 0);
 
     // In view: shown without any edit or scroll to bring it.
-    m_control->addMark(0, 9, MarkKind::SpellingError);
+    m_control->addMark(middle, 9, MarkKind::SpellingError);
     QTRY_VERIFY(paints.count > 0);
     const int afterAdding = paints.count;
-    m_control->clearMarks(0, 9, MarkKind::SpellingError);
+    m_control->clearMarks(middle, 9, MarkKind::SpellingError);
     QTRY_VERIFY(paints.count > afterAdding);
 }
 
