@@ -2,6 +2,7 @@
 // The diary panel in the editor's window: dated pages opened (and made) from its links, its
 // calendar and the clock, the calendar's bold days, and when the panel shows and hides.
 
+#include "app/keys/editmenu.h"
 #include "app/layout/toolspanel.h"
 #include "app/layout/toolspaneldock.h"
 #include "app/window/tfrmmain.h"
@@ -9,13 +10,17 @@
 #include "diary/diarypanel.h"
 #include "document/documenthandler.h"
 #include "goals/statuspanel.h"
+#include "loopbackhttpserver.h"
 #include "mainwindowfixture.h"
 #include "platform/text/textcontrol.h"
+#include "reference/referencespage.h"
+#include "settings/settings.h"
 #include "statuslabels.h"
 #include "testmain.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +29,7 @@
 #include <QTextCharFormat>
 
 using namespace calmdesk;
+using calmdesk::test::LoopbackHttpServer;
 using calmdesk::test::MainWindowFixture;
 using calmdesk::test::statusLabel;
 
@@ -199,6 +205,28 @@ private slots:
         QVERIFY(!panel->isVisible());
         QTRY_VERIFY(w.textColumn()->hasFocus());
         QVERIFY(d.curFile().isEmpty());
+    }
+
+    void aLookUpHidesThePanel()
+    {
+        LoopbackHttpServer server;
+        server.pages["/wiki/cat"] = "<p>Cats.</p>";
+        DiaryWindow d(QDate(2027, 3, 5));
+        QVERIFY(d.started);
+        TfrmMain &w = d.fx.window();
+        const QString row = settingsRoot() + "\\refs5";
+        d.fx.store->regWriteString(row, "ref1", "Loopback");
+        d.fx.store->regWriteString(row, "ref2", server.address("/wiki/%s"));
+        w.references()->loadReferenceSources(*d.fx.store, settingsRoot());
+        w.references()->sourceList()->setCurrentText("5. Loopback");
+        w.references()->lstDictClick();
+        w.textColumn()->replaceSelection("cat");
+        w.textColumn()->select(0, 3);
+        d.clickClock();
+        QVERIFY(d.panel()->isVisible());
+        w.editMenu()->mnuRefs->trigger();
+        QVERIFY(!d.panel()->isVisible());
+        QVERIFY(w.toolsPanel()->isVisible());
     }
 
     void closeLinkClosesTheDocument()

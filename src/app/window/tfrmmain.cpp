@@ -233,8 +233,11 @@ void TfrmMain::connectWritingAids()
 
 void TfrmMain::connectReferences()
 {
-    connect(m_references, &ReferencesPage::showRequested, this,
-            [this] { m_dock->showPage(int(ToolsPage::References)); });
+    // A look-up shows its page in the tools panel, and the diary panel makes way for it.
+    connect(m_references, &ReferencesPage::showRequested, this, [this] {
+        m_dock->showPage(int(ToolsPage::References));
+        m_diary->hidePanel();
+    });
     connect(m_references, &ReferencesPage::insertRequested, txtMain,
             &TextControl::replaceSelection);
     connect(m_references, &ReferencesPage::openAddressRequested, this,
