@@ -19,6 +19,11 @@ export QT_QPA_PLATFORM=xcb
 
 fail() {
   echo "FAIL: $*" >&2
+  # What the editor said, for a failure that is its own.
+  if [ -s "$work/editor.log" ]; then
+    echo "--- the editor's output:" >&2
+    tail -n 60 "$work/editor.log" >&2
+  fi
   exit 1
 }
 

@@ -56,8 +56,10 @@ DictionaryLoader::DictionaryLoader(QObject *parent)
 DictionaryLoader::~DictionaryLoader()
 {
     stop();
-    if (m_thread)
+    if (m_thread) {
         m_thread->wait();
+        delete m_thread; // its finished signal was never handled
+    }
 }
 
 QString DictionaryLoader::progressText(int percent)
