@@ -17,10 +17,8 @@ QString trimmed(const QString &text)
 QString asciiLower(const QString &text)
 {
     QString result = text;
-    for (QChar &c : result) {
-        if (isAsciiUpper(c))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    }
+    for (QChar &c : result)
+        c = asciiLower(c);
     return result;
 }
 

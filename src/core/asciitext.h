@@ -38,6 +38,10 @@ inline bool isAsciiLetterOrDigit(QChar c)
 }
 
 // A to Z become a to z; every other character stays as it is.
+inline QChar asciiLower(QChar c)
+{
+    return isAsciiUpper(c) ? QChar(c.unicode() + ('a' - 'A')) : c;
+}
 QString asciiLower(const QString &text);
 // a to z become A to Z; every other character stays as it is.
 QString asciiUpper(const QString &text);

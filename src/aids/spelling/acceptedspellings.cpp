@@ -17,18 +17,13 @@ constexpr quint32 kTagMask = ~kIndexMask;
 // list of over sixteen million words is no word list.
 constexpr quint32 kMostIndexed = kIndexMask - 1;
 
-char16_t smallLetter(QChar c)
-{
-    return isAsciiUpper(c) ? char16_t(c.unicode() + ('a' - 'A')) : c.unicode();
-}
-
 // FNV-1a over the small-letter form, finished so that the low bits (the slot) and the top
 // bits (the tag) both depend on every character.
 quint32 foldedHash(QStringView word)
 {
     quint32 hash = 2166136261u;
     for (const QChar c : word)
-        hash = (hash ^ smallLetter(c)) * 16777619u;
+        hash = (hash ^ asciiLower(c).unicode()) * 16777619u;
     hash ^= hash >> 16;
     hash *= 0x85ebca6bu;
     hash ^= hash >> 13;
@@ -40,7 +35,7 @@ quint32 foldedHash(QStringView word)
 bool equalInSmallLetters(QStringView a, QStringView b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](QChar x, QChar y) {
-               return smallLetter(x) == smallLetter(y);
+               return asciiLower(x) == asciiLower(y);
            });
 }
 
@@ -54,6 +49,20 @@ bool entryAccepts(QStringView entry, QStringView word)
 }
 
 } // namespace
+
+template<typename Match> bool AcceptedSpellings::anyEntry(quint32 hash, Match match) const
+{
+    if (m_slots.empty())
+        return false;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const quint32 slot = m_slots[i];
+        if (slot == 0)
+            return false;
+        if ((slot & kTagMask) == (hash & kTagMask) && match(spelling((slot & kIndexMask) - 1)))
+            return true;
+    }
+}
 
 quint32 AcceptedSpellings::add(QStringView word)
 {
@@ -69,32 +78,13 @@ quint32 AcceptedSpellings::add(QStringView word)
 
 bool AcceptedSpellings::accepts(QStringView word) const
 {
-    if (m_slots.empty())
-        return false;
-    const quint32 hash = foldedHash(word);
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const quint32 slot = m_slots[i];
-        if (slot == 0)
-            return false;
-        if ((slot & kTagMask) == (hash & kTagMask) &&
-            entryAccepts(spelling((slot & kIndexMask) - 1), word))
-            return true;
-    }
+    return anyEntry(foldedHash(word),
+                    [word](QStringView entry) { return entryAccepts(entry, word); });
 }
 
 bool AcceptedSpellings::inTable(QStringView word, quint32 hash) const
 {
-    if (m_slots.empty())
-        return false;
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const quint32 slot = m_slots[i];
-        if (slot == 0)
-            return false;
-        if ((slot & kTagMask) == (hash & kTagMask) && spelling((slot & kIndexMask) - 1) == word)
-            return true;
-    }
+    return anyEntry(hash, [word](QStringView entry) { return entry == word; });
 }
 
 void AcceptedSpellings::insert(quint32 index, quint32 hash)
@@ -102,11 +92,16 @@ void AcceptedSpellings::insert(quint32 index, quint32 hash)
     // Four fifths full at most: slots are four bytes, so a miss reads few cache lines.
     if (5 * (m_records.size() + 1) > 4 * m_slots.size())
         rehash(std::max(kFewestSlots, 2 * m_slots.size()));
+    place(hash, index + 1);
+}
+
+void AcceptedSpellings::place(quint32 hash, quint32 indexPlusOne)
+{
     const std::size_t mask = m_slots.size() - 1;
     std::size_t i = hash & mask;
     while (m_slots[i] != 0)
         i = (i + 1) & mask;
-    m_slots[i] = (hash & kTagMask) | (index + 1);
+    m_slots[i] = (hash & kTagMask) | indexPlusOne;
 }
 
 void AcceptedSpellings::reserve(qsizetype words, qsizetype characters)
@@ -131,15 +126,9 @@ void AcceptedSpellings::rehash(std::size_t wanted)
     while (size < wanted)
         size *= 2;
     const std::vector<quint32> old = std::exchange(m_slots, std::vector<quint32>(size, 0));
-    const std::size_t mask = size - 1;
     for (const quint32 slot : old) {
-        if (slot == 0)
-            continue;
-        const quint32 hash = foldedHash(spelling((slot & kIndexMask) - 1));
-        std::size_t i = hash & mask;
-        while (m_slots[i] != 0)
-            i = (i + 1) & mask;
-        m_slots[i] = (hash & kTagMask) | (slot & kIndexMask);
+        if (slot != 0)
+            place(foldedHash(spelling((slot & kIndexMask) - 1)), slot & kIndexMask);
     }
 }
 

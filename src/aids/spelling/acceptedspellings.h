@@ -36,7 +36,11 @@ private:
         quint32 length;
     };
     bool inTable(QStringView word, quint32 hash) const;
+    // True when `match` holds for a spelling whose slot lies on `hash`'s probe sequence.
+    template<typename Match> bool anyEntry(quint32 hash, Match match) const;
     void insert(quint32 index, quint32 hash);
+    // Puts the slot value in the first free slot of `hash`'s probe sequence.
+    void place(quint32 hash, quint32 indexPlusOne);
     void rehash(std::size_t wanted);
 
     // Characters of every word, one after another.
